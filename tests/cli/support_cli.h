@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// The outcome of one run of tintora-offer.
+struct CliRun {
+  int exitCode = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+// Runs the tintora-offer binary with `arguments` and `extraEnv` ("NAME=value") added.
+CliRun RunTintoraOffer(const QStringList &arguments, const QStringList &extraEnv = {});
