@@ -1,0 +1,35 @@
+#include "windows1251.h"
+
+#include <array>
+
+namespace {
+
+// Unicode of the bytes 0x80-0xBF (0 where the code page has no character);
+// 0xC0-0xFF are the Cyrillic letters U+0410-U+044F in order.
+constexpr std::array<char16_t, 64> kUpperHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
+    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
+};
+
+constexpr char16_t kFirstCyrillicLetter = 0x0410;  // А at 0xC0
+constexpr char16_t kLastCyrillicLetter = 0x044F;   // я at 0xFF
+
+}  // namespace
+
+std::optional<unsigned char> Windows1251Byte(char16_t unit) {
+  if (unit < 0x80)
+    return static_cast<unsigned char>(unit);
+  if (unit >= kFirstCyrillicLetter && unit <= kLastCyrillicLetter)
+    return static_cast<unsigned char>(0xC0 + (unit - kFirstCyrillicLetter));
+  for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
+    if (kUpperHalf[i] != 0 && kUpperHalf[i] == unit)
+      return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
+}
