@@ -52,6 +52,9 @@ public:
   static const QStringList &materialsAll();     // M14
 
 private:
+  void leaveMaterialPage();       // PR4
+  void showTemperatureAndRoof();  // PR4's third case, also PR5
+
   MainQuestion m_mainQuestion = MainQuestion::TemperatureInitial;
   SecondQuestion m_secondQuestion = SecondQuestion::FireResistance;
   bool m_secondVisible = false;

@@ -51,7 +51,13 @@ public:
 
 private:
   void showPage(int page);
+  void finishStep();  // caption of bbNext, then show page iCurPage
   bool pageThreeSkipped() const;
+  bool transparentAnswer() const;  // T15 = "ПРОЗ"
+  QString keyW(int count) const;   // W5, W8
+  QString keyV5() const;
+  QString keyM5() const;
+  void message(const QString &text);
 
   WizardHost *m_host = nullptr;
   int m_shownPage = 0;
