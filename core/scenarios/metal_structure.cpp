@@ -1,4 +1,62 @@
+#include "black_metal_variants.h"
+#include "calculators.h"
 #include "scenarios.h"
 
-// Placeholder until this part is written.
-void WriteMetalStructureScenario(ScenarioCall &) {}
+#include <array>
+
+// Waterproofing of metal structures: black metal, or aluminium and galvanized rolled metal.
+
+namespace {
+
+// Aluminium and galvanized metal take the two rubber paints; the heading names the metal.
+void WriteNonFerrousMetal(ScenarioCall &call, const QString &metalWord) {
+  WriteRows(call, {
+                      ScenarioRow::heading(QStringLiteral("Гидроизоляция") + metalWord +
+                                           QStringLiteral("металлоконструкций. ")),
+                      ScenarioRow::plain(QString()),
+                      ScenarioRow::variant(1),
+                      ScenarioRow::separator(),
+                      ScenarioRow::plain(QString()),
+                      ScenarioRow::call([](ScenarioCall &c) {
+                        CalcRubberPaint(c.ctx, c.state().sColorName, c.state().bSummer, c.state().dArea,
+                                        c.state().dColorExtra, true, 0.5);
+                      }),
+                      ScenarioRow::plain(QString()),
+                      ScenarioRow::variant(2),
+                      ScenarioRow::separator(),
+                      ScenarioRow::plain(QString()),
+                      ScenarioRow::call([](ScenarioCall &c) {
+                        CalcRubberPaint(c.ctx, c.state().sColorName, c.state().bSummer, c.state().dArea,
+                                        c.state().dColorExtra, false, 0.5);
+                      }),
+                  });
+}
+
+void WriteBlackMetal(ScenarioCall &call) {
+  WriteBlackMetalOffer(call, {QStringLiteral("По чистому черному металлу. Максимальная гидроизоляция. Красим до -25С."),
+                              QStringLiteral("По старому покрытию и чистому черному металлу. Акриловое полимерное "
+                                             "покрытие. Нанесение до -25С.")});
+}
+
+struct NonFerrousMetal {
+  const char16_t *key;       // M5
+  const char16_t *metalWord; // between "Гидроизоляция" and "металлоконструкций. "
+};
+
+constexpr std::array<NonFerrousMetal, 2> kNonFerrousMetals{{
+    {u"АЛЮМИ", u" алюминиевых "},
+    {u"ОЦИНК", u" оцинкованных "},
+}};
+
+} // namespace
+
+void WriteMetalStructureScenario(ScenarioCall &call) {
+  for (const NonFerrousMetal &metal : kNonFerrousMetals) {
+    if (call.M5 == QString::fromUtf16(metal.key)) {
+      WriteNonFerrousMetal(call, QString::fromUtf16(metal.metalWord));
+      return;
+    }
+  }
+  if (call.M5 == QStringLiteral("МЕТАЛ"))
+    WriteBlackMetal(call);
+}
