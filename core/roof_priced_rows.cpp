@@ -19,11 +19,11 @@ void AddLine(OfferContext &ctx, int product, const QString &middle, double quant
 
 } // namespace
 
-void AddRoofPricedLine(OfferContext &ctx, int product, double rate, const QString &unit, RowColour colour,
+void AddRoofPricedLine(OfferContext &ctx, int product, long double rate, const QString &unit, RowColour colour,
                        RowTotal total) {
   const SelectionState &state = ctx.state;
   const bool coloured = colour == RowColour::Yes;
-  const long double consumption = static_cast<long double>(rate) * static_cast<long double>(state.dArea);
+  const long double consumption = rate * static_cast<long double>(state.dArea);
   const double quantity = OrderQuantity(consumption, kMinimumQuantity);
   const double unitPrice = ProductPrices(product) + (coloured ? state.dColorExtra : 0.0);
   const QString middle = coloured ? MiddleColourSecondForm(state.sColorName) : kMiddleOneBlank;
@@ -39,7 +39,7 @@ void AddRoofTotalLine(OfferContext &ctx) {
   ctx.addPlainLine(TotalLineText(ctx.state.dVariantTotal));
 }
 
-ScenarioRow PricedRow(int product, double rate, const QString &unit, RowColour colour, RowTotal total) {
+ScenarioRow PricedRow(int product, long double rate, const QString &unit, RowColour colour, RowTotal total) {
   return ScenarioRow::call(
       [=](ScenarioCall &call) { AddRoofPricedLine(call.ctx, product, rate, unit, colour, total); });
 }

@@ -12,14 +12,16 @@
 enum class RowColour { No, Yes };     // Yes: coloured as sColorName, priced with dColorExtra
 enum class RowTotal { Adds, Starts }; // Starts: the first priced line of a variant
 
-// Quantity from rate x dArea (extended precision, minimum 10).
-void AddRoofPricedLine(OfferContext &ctx, int product, double rate, const QString &unit, RowColour colour,
+// Quantity from rate x dArea (extended precision, minimum 10). The rate is long double so
+// that a built-in rate such as the primer's 0.2 keeps its extended value, as in the calculators.
+void AddRoofPricedLine(OfferContext &ctx, int product, long double rate, const QString &unit, RowColour colour,
                        RowTotal total);
 // Geotextile (product 3): the area itself rounded, priced per square metre.
 void AddRoofGeotextileLine(OfferContext &ctx);
 // "ИТОГО : " + dVariantTotal + " Руб."
 void AddRoofTotalLine(OfferContext &ctx);
 
-ScenarioRow PricedRow(int product, double rate, const QString &unit, RowColour colour, RowTotal total = RowTotal::Adds);
+ScenarioRow PricedRow(int product, long double rate, const QString &unit, RowColour colour,
+                      RowTotal total = RowTotal::Adds);
 ScenarioRow GeotextileRow();
 ScenarioRow TotalRow();

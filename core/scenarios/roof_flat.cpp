@@ -29,7 +29,7 @@ void WriteSummer(ScenarioCall &call) {
                       ScenarioRow::note(kReinforcedMinusNote),
                       ScenarioRow::plain(QString()),
                       PricedRow(kProLiquidRoof, 2.0, kUnitKg, RowColour::Yes, RowTotal::Starts),
-                      PricedRow(kAdhesivePrimer, 0.2, kUnitLitre, RowColour::No),
+                      PricedRow(kAdhesivePrimer, kPrimerRate, kUnitLitre, RowColour::No),
                       GeotextileRow(),
                       ScenarioRow::plain(QString()),
                       TotalRow(),
@@ -48,7 +48,7 @@ void WriteWinter(ScenarioCall &call) {
                       ScenarioRow::plain(QString()),
                       WhiteColourRuleRow(),
                       PricedRow(kProLiquidRoof, 1.5, kUnitKg, RowColour::Yes, RowTotal::Starts),
-                      PricedRow(kAdhesivePrimer, 0.2, kUnitKg, RowColour::No), // kilograms in this one line
+                      PricedRow(kAdhesivePrimer, kPrimerRate, kUnitKg, RowColour::No), // kilograms in this one line
                       ScenarioRow::plain(QString()),
                       TotalRow(),
                       ScenarioRow::plain(QString()),
@@ -60,7 +60,7 @@ void WriteWinter(ScenarioCall &call) {
                       ScenarioRow::note(kReinforcedMinusNote),
                       ScenarioRow::plain(QString()),
                       PricedRow(kProLiquidRoof, 2.0, kUnitKg, RowColour::Yes, RowTotal::Starts),
-                      PricedRow(kAdhesivePrimer, 0.2, kUnitLitre, RowColour::No),
+                      PricedRow(kAdhesivePrimer, kPrimerRate, kUnitLitre, RowColour::No),
                       GeotextileRow(),
                       ScenarioRow::plain(QString()),
                       TotalRow(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc_common.h"
 #include "roof_priced_rows.h"
 #include "scenario.h"
 
@@ -51,5 +52,8 @@ inline constexpr int kProLiquidRoof = 4;
 inline constexpr int kAdhesivePrimer = 5;
 inline constexpr int kPolymerMetalPaint = 8;
 inline constexpr int kMetalLiquidRoof = 9;
+
+// The primer rate is the calculators' own extended constant, not a double passed in.
+using calc::kPrimerRate;
 
 } // namespace roof

@@ -14,7 +14,7 @@ void WriteLeaking(ScenarioCall &call) {
                           QStringLiteral("Жидкая кровля Тавилон Про- состав на органической основе из синтетических "
                                          "каучуков. Повышенная прочность, эластичность и срок службы.")),
                       ScenarioRow::plain(QString()),
-                      PricedRow(kAdhesivePrimer, 0.2, kUnitLitre, RowColour::No, RowTotal::Starts),
+                      PricedRow(kAdhesivePrimer, kPrimerRate, kUnitLitre, RowColour::No, RowTotal::Starts),
                       PricedRow(kProLiquidRoof, 1.5, kUnitKg, RowColour::Yes),
                       TotalRow(),
                       ShowReinforcementButtonRow(),

@@ -1,10 +1,13 @@
 // Roof waterproofing R1-R18: golden offers, row styles, buttons and the state they leave.
+#include "catalogue.h"
 #include "palette.h"
 #include "scenarios/scenarios.h"
 #include "selection_key.h"
 #include "support_scenario_goldens.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -31,6 +34,12 @@ const QString kLeaking = QStringLiteral("Кровля протекает.");
 const QString kNotLeaking = QStringLiteral("Кровля не протекает. Только обновить цвет.");
 
 constexpr int kSuperWhite = 24;
+constexpr int kBaseWhite = 23; // " Белый-База А", with its leading blank
+
+// After this offer the user picks "Прозрачный" (13) in the polyurethane picker,
+// which composes the offer again without remapping the polyurethane colour.
+const QString kPickedPUColourOffer = QStringLiteral("roof-r16-ceramic-tile-picked-pu-colour");
+constexpr int kPickedPUColour = 13;
 
 // Page 3 asks the season (or is skipped and keeps the summer answer rule PR4 wrote).
 OfferAnswers Seasonal(const QString &material, const QString &mainAnswer = kSummer) {
@@ -60,8 +69,10 @@ std::vector<GoldenOffer> RoofOffers() {
       {QStringLiteral("overview-road"), Seasonal(kConcrete), 100.0, true, 1},
       {QStringLiteral("roof-r1-concrete-summer-1m2"), Seasonal(kConcrete), 1.0, true, 0},
       {QStringLiteral("roof-r1-wood-summer-superwhite"), Seasonal(kWood), 25.0, true, kSuperWhite},
+      {QStringLiteral("roof-r1-fused-summer-75m2"), Seasonal(kFused), 75.0, true, 3},
       {QStringLiteral("roof-r2-concrete-winter-26m2"), Seasonal(kConcrete, kWinter), 26.0, true, 0},
       {QStringLiteral("roof-r2-fused-winter-superwhite"), Seasonal(kFused, kWinter), 35.0, true, kSuperWhite},
+      {QStringLiteral("roof-r2-wood-winter-24-9m2"), Seasonal(kWood, kWinter), 24.9, true, 2},
       {QStringLiteral("roof-r3-soft-tiles-transparent"), Asked(kSoftTiles, kTransparencyCaption, kTransparent), 12.5,
        false, 0},
       {QStringLiteral("roof-r3-rubber-crumb-transparent"), Asked(kRubberCrumb, kTransparencyCaption, kTransparent),
@@ -77,8 +88,14 @@ std::vector<GoldenOffer> RoofOffers() {
       {QStringLiteral("roof-r9-aluminium-leaking-superwhite"), WithCondition(kAluminium, kSummer, 0), 100.0, true,
        kSuperWhite},
       {QStringLiteral("roof-r9-galvanized-winter-leaking"), WithCondition(kGalvanized, kWinter, 0), 26.0, true, 0},
+      {QStringLiteral("roof-r9-aluminium-winter-leaking"), WithCondition(kAluminium, kWinter, 0), 75.0, true, 9},
+      {QStringLiteral("roof-r9-galvanized-summer-base-white"), WithCondition(kGalvanized, kSummer, 0), 100.0, true,
+       kBaseWhite},
       {QStringLiteral("roof-r10-aluminium-summer-repaint"), WithCondition(kAluminium, kSummer, 1), 100.0, true, 7},
       {QStringLiteral("roof-r10-galvanized-winter-repaint"), WithCondition(kGalvanized, kWinter, 1), 100.0, true, 5},
+      {QStringLiteral("roof-r10-aluminium-winter-superwhite"), WithCondition(kAluminium, kWinter, 1), 24.9, true,
+       kSuperWhite},
+      {QStringLiteral("roof-r10-galvanized-summer-repaint"), WithCondition(kGalvanized, kSummer, 1), 75.0, true, 26},
       {QStringLiteral("roof-r11-slate-summer-leaking"), WithCondition(kSlate, kSummer, 0), 12.5, true, kSuperWhite},
       {QStringLiteral("roof-r12-slate-summer-repaint"), WithCondition(kSlate, kSummer, 1), 100.0, true, 16},
       {QStringLiteral("roof-r13-slate-winter-repaint"), WithCondition(kSlate, kWinter, 1), 100.0, true, 4},
@@ -86,6 +103,7 @@ std::vector<GoldenOffer> RoofOffers() {
       {QStringLiteral("roof-r15-bitumen"), Seasonal(kBitumen), 100.0, true, 16},
       {QStringLiteral("roof-r15-asphalt-superwhite"), Seasonal(kAsphalt), 100.0, true, kSuperWhite},
       {QStringLiteral("roof-r16-ceramic-tile"), Seasonal(kTile), 100.0, true, 4},
+      {kPickedPUColourOffer, Seasonal(kTile), 100.0, true, 21},
       {QStringLiteral("roof-r17-natural-stone"), Seasonal(kNaturalStone), 37.0, false, 0},
       {QStringLiteral("roof-r18-pvc-superwhite"), Seasonal(kPvc), 100.0, true, kSuperWhite},
   };
@@ -95,6 +113,10 @@ std::vector<GoldenOffer> RoofOffers() {
 void ComposeRoof(ComposedOffer &offer, const GoldenOffer &golden) {
   offer.state.bHeavyRust = SelectionKey(golden.answers.mainAnswer, 39, 2) == QStringLiteral("БО");
   ComposeAsWizard(offer, golden);
+  if (golden.name != kPickedPUColourOffer)
+    return;
+  ApplyPUColour(offer.state, kPickedPUColour);
+  offer.compose(golden.answers, false);
 }
 
 GoldenOffer Find(const QString &name) {
@@ -238,6 +260,27 @@ INSTANTIATE_TEST_SUITE_P(
       std::replace(name.begin(), name.end(), '-', '_');
       return name;
     });
+
+// The wizard refuses an area of 0, but the roof's own priced rows must still never order
+// less than 10 units, nor a quantity that is not a number.
+class RoofMinimumQuantity : public testing::TestWithParam<double> {};
+
+TEST_P(RoofMinimumQuantity, OwnPricedRowsOrderAtLeastTen) {
+  ComposedOffer offer;
+  offer.state.dArea = GetParam();
+  offer.compose(Seasonal(kConcrete));
+  const QStringList tail = offer.lines().mid(offer.lines().size() - 5);
+  const QStringList expected = {
+      ProductNames(4) + QStringLiteral("( Цвет: Лист ландыша )  10 Кг * 620 Руб. = 6200 Руб."),
+      ProductNames(5) + QStringLiteral(" 10 Л * 580 Руб. = 5800 Руб."),
+      ProductNames(3) + QStringLiteral(" 10 Кв.м * 60 Руб. = 600 Руб."),
+      QString(),
+      QStringLiteral("ИТОГО : 12600 Руб."),
+  };
+  EXPECT_EQ(expected, tail);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, RoofMinimumQuantity, testing::Values(0.0, std::numeric_limits<double>::quiet_NaN()));
 
 TEST(RoofPolyurethane, ColourPickedInThePickerSurvivesRecompositionWithoutUpdate) {
   ComposedOffer offer;
