@@ -3,7 +3,7 @@
 #include <functional>
 #include <map>
 
-const char *const kCliHelp = R"(Usage: tintora-offer [options]
+const char *const kCliHelp = R"help(Usage: tintora-offer [options]
 
 Walks the Tintora wizard headless, exactly as the program does, choosing the
 answers given below and pressing "Далее" until the offer page; then prints the
@@ -35,11 +35,36 @@ Output:
                   of an offer
   --help          this text
 
+Ordering (the order form's "Заказать", without windows):
+  --order LINE    order the variant around offer line LINE: 0-based, the line
+                  the user clicked in the offer view. The same block search,
+                  checks and e-mail as the order form.
+  --name TEXT, --surname TEXT, --email TEXT, --company TEXT, --address TEXT
+                  the form's fields, as typed (default empty)
+  --phone TEXT    the phone as typed into the masked field: its digits fill
+                  the country's ten digit positions in order (9161234567 gives
+                  +7(916)123-4567); a text in the mask's own shape is taken as
+                  it stands. Omitted: the field is left untouched.
+  --country TEXT  the country box (default "Россия"); "Беларусь", "Россия" and
+                  "Украина" choose the phone mask, any other text keeps the
+                  Russian one
+  --region TEXT   the region box (default "Агинский Бурятский (АО)")
+  --print-mail    print the complete message instead of sending it: the header
+                  fields, an empty line and the body, as they go after DATA but
+                  unencoded and in UTF-8
+  Without --print-mail the order is sent to the built-in order account
+  (TINTORA_SMTP_HOST, TINTORA_SMTP_PORT and TINTORA_SMTP_CAFILE override the
+  server) and the form's outcome message is printed. A check that fails prints
+  the form's message on standard error and exits 2: the checks on leaving the
+  name, e-mail and phone fields (for those given), the required fields, and a
+  click on an offer without a variant to order. A transport error, or a
+  connection that did not open, exits 1 with its text on standard error.
+
 An answer, colour or area the wizard cannot take is reported on standard error
 with the valid choices; the exit status is then 2 and nothing is printed on
 standard output. An option for a page that the walk skips is ignored with a
 warning. Numbers in the offer use the decimal separator of the user's locale.
-)";
+)help";
 
 namespace {
 
@@ -63,6 +88,24 @@ ValueSetter NumberInto(std::optional<int> WalkChoices::*field) {
   };
 }
 
+ValueSetter TextInto(std::optional<QString> CliOrder::*field) {
+  return [field](CliOptions *o, const QString &, const QString &text, QString *) {
+    o->order.*field = text;
+    return true;
+  };
+}
+
+bool OrderOptionsComplete(const CliOptions &options, QString *error) {
+  const CliOrder &order = options.order;
+  const bool orderDetails = order.name || order.surname || order.email || order.company || order.phone ||
+                            order.country || order.region || order.address || options.printMail;
+  if (orderDetails && !order.line) {
+    *error = QStringLiteral("the order's fields and --print-mail need --order LINE; see --help");
+    return false;
+  }
+  return true;
+}
+
 const std::map<QString, ValueSetter> &ValueOptions() {
   static const std::map<QString, ValueSetter> options = {
       {QStringLiteral("--work"), NumberInto(&WalkChoices::work)},
@@ -84,6 +127,22 @@ const std::map<QString, ValueSetter> &ValueOptions() {
          o->puColour = value;
          return true;
        }},
+      {QStringLiteral("--order"),
+       [](CliOptions *o, const QString &opt, const QString &text, QString *error) {
+         int value = 0;
+         if (!ParseNumber(opt, text, &value, error))
+           return false;
+         o->order.line = value;
+         return true;
+       }},
+      {QStringLiteral("--name"), TextInto(&CliOrder::name)},
+      {QStringLiteral("--surname"), TextInto(&CliOrder::surname)},
+      {QStringLiteral("--email"), TextInto(&CliOrder::email)},
+      {QStringLiteral("--company"), TextInto(&CliOrder::company)},
+      {QStringLiteral("--phone"), TextInto(&CliOrder::phone)},
+      {QStringLiteral("--country"), TextInto(&CliOrder::country)},
+      {QStringLiteral("--region"), TextInto(&CliOrder::region)},
+      {QStringLiteral("--address"), TextInto(&CliOrder::address)},
       {QStringLiteral("--output"),
        [](CliOptions *o, const QString &, const QString &text, QString *) {
          o->outputFile = text;
@@ -111,7 +170,8 @@ const std::map<QString, ValueSetter> &ValueOptions() {
 bool ParseCliOptions(const QStringList &arguments, CliOptions *options, QString *error) {
   const std::map<QString, bool CliOptions::*> flags = {{QStringLiteral("--pages"), &CliOptions::printPages},
                                                         {QStringLiteral("--list"), &CliOptions::list},
-                                                        {QStringLiteral("--help"), &CliOptions::help}};
+                                                        {QStringLiteral("--help"), &CliOptions::help},
+                                                        {QStringLiteral("--print-mail"), &CliOptions::printMail}};
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     QString name = arguments[i];
     QString value;
@@ -140,5 +200,5 @@ bool ParseCliOptions(const QStringList &arguments, CliOptions *options, QString 
     if (!option->second(options, name, value, error))
       return false;
   }
-  return true;
+  return OrderOptionsComplete(*options, error);
 }

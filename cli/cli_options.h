@@ -8,6 +8,20 @@
 
 enum class OutputFormat { Text, Json, Rtf };
 
+// An order from the offer, as the order form would place it: the line the user
+// clicked and the form's fields as typed (a field not given stays untouched).
+struct CliOrder {
+  std::optional<int> line;
+  std::optional<QString> name;
+  std::optional<QString> surname;
+  std::optional<QString> email;
+  std::optional<QString> company;
+  std::optional<QString> phone;
+  std::optional<QString> country;
+  std::optional<QString> region;
+  std::optional<QString> address;
+};
+
 // Everything the command line asks for.
 struct CliOptions {
   WalkChoices choices;
@@ -17,6 +31,8 @@ struct CliOptions {
   bool printPages = false;
   bool list = false;
   bool help = false;
+  CliOrder order;
+  bool printMail = false;       // print the order e-mail instead of sending it
 };
 
 // Parses the arguments after the program name; false with `error` on a malformed command line.

@@ -1,6 +1,7 @@
 // tintora-offer: the wizard and the offer engine without windows.
 #include "cli_options.h"
 #include "offer_output.h"
+#include "order_command.h"
 #include "wizard.h"
 #include "wizard_walk.h"
 
@@ -112,6 +113,14 @@ int Run(const QStringList &arguments) {
 
   if (options.list)
     return WriteOutput(options.outputFile, listing) ? 0 : 1;
+  if (options.order.line) {
+    const OrderCommandResult order = RunOrderCommand(wizard.offer, options);
+    if (!order.error.isEmpty())
+      PrintError(order.error);
+    if (order.exitCode != 0)
+      return order.exitCode;
+    return WriteOutput(options.outputFile, order.out) ? 0 : 1;
+  }
   switch (options.format) {
   case OutputFormat::Text:
     return WriteOutput(options.outputFile, OfferAsText(wizard.offer)) ? 0 : 1;
