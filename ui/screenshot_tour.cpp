@@ -1,0 +1,90 @@
+#include "screenshot_tour.h"
+
+#include "radio_group.h"
+#include "tintora_windows.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Step = std::function<void()>;
+
+// Runs the steps one per turn of the event loop, so that every page is laid out
+// and painted before it is grabbed.
+void RunSteps(std::shared_ptr<std::vector<Step>> steps, std::size_t next = 0) {
+  if (next >= steps->size()) {
+    QCoreApplication::quit();
+    return;
+  }
+  (*steps)[next]();
+  QTimer::singleShot(0, [steps, next] { RunSteps(steps, next + 1); });
+}
+
+} // namespace
+
+void StartScreenshotTour(TintoraWindows &windows, const QString &directory) {
+  QDir().mkpath(directory);
+  TintoraWindows *w = &windows;
+  TfrmMain *frmMain = &windows.frmMain;
+  auto grab = [directory](QWidget *widget, const QString &name) {
+    widget->grab().save(QDir(directory).filePath(name + QStringLiteral(".png")));
+  };
+  auto next = [frmMain] { frmMain->bbNext->click(); };
+  auto steps = std::make_shared<std::vector<Step>>();
+  auto add = [&steps](Step step) { steps->push_back(std::move(step)); };
+
+  // The road of one order: waterproofing, roof, concrete, summer, 100, the default colour.
+  const QStringList pageNames{QStringLiteral("page0-work-type"), QStringLiteral("page1-object"),
+                              QStringLiteral("page2-material"),  QStringLiteral("page3-temperature"),
+                              QStringLiteral("page4-area"),      QStringLiteral("page5-colour"),
+                              QStringLiteral("page6-offer")};
+  for (int page = 0; page < pageNames.size(); ++page) {
+    add([grab, frmMain, name = pageNames.at(page)] { grab(frmMain, name); });
+    if (page + 1 < pageNames.size())
+      add(next);
+  }
+  add([frmMain] { frmMain->lblHint->show(); });
+  add([grab, frmMain] { grab(frmMain, QStringLiteral("page6-offer-hint")); });
+  add([w] { w->frmAboutArm.show(); });
+  add([grab, w] {
+    grab(&w->frmAboutArm, QStringLiteral("reinforcement-dialog"));
+    w->frmAboutArm.hide();
+    w->frmZakaz.show();
+  });
+  add([grab, w] {
+    grab(&w->frmZakaz, QStringLiteral("order-form"));
+    w->frmZakaz.hide();
+  });
+
+  // A polyurethane floor coating: floor, concrete, and the picker button under the offer.
+  for (int step = 0; step < 6; ++step)
+    add([frmMain] { frmMain->bbPrev->click(); });
+  add([frmMain] { frmMain->rgTipRabot->button(1)->click(); });
+  for (int step = 0; step < 6; ++step)
+    add(next);
+  add([grab, frmMain] { grab(frmMain, QStringLiteral("page6-offer-polyurethane")); });
+  add([w] { w->frmPUColor.show(); });
+  add([grab, w] {
+    grab(&w->frmPUColor, QStringLiteral("polyurethane-picker"));
+    w->frmPUColor.hide();
+  });
+  // Page 3 in its roof-quality form: back to the start, roof on profiled metal sheets.
+  for (int step = 0; step < 6; ++step)
+    add([frmMain] { frmMain->bbPrev->click(); });
+  add([frmMain] { frmMain->rgTipRabot->button(0)->click(); });
+  add(next);
+  add(next);
+  add([frmMain] { frmMain->rgMaterial->button(4)->click(); });
+  add(next);
+  add([grab, frmMain] { grab(frmMain, QStringLiteral("page3-roof-quality")); });
+
+  QTimer::singleShot(0, [steps] { RunSteps(steps); });
+}
