@@ -2,11 +2,12 @@
 
 #include "catalogue.h"
 #include "palette.h"
+#include "selection_key.h"
 
 namespace calc {
 
 CoatColour WithWhiteColourRule(const QString &colourName, double surcharge) {
-  if (colourName.toUpper().left(5) == QStringLiteral("СУПЕР"))
+  if (UpperCasedPrefix(colourName, 5) == QStringLiteral("СУПЕР"))
     return {QStringLiteral("Белый"), 0.0};
   return {colourName, surcharge};
 }

@@ -4,6 +4,7 @@
 #include "calc_common.h"
 #include "calculators.h"
 #include "catalogue.h"
+#include "join_text.h"
 #include "product_numbers.h"
 
 namespace {
@@ -12,8 +13,14 @@ constexpr long double kLatexRate = 0.3L; // kg/m²
 
 // Empty in summer; the winter word brings its own blanks, so the texts around it
 // show two blanks on each side.
-QString SeasonWord(bool summer) {
-  return summer ? QString() : QStringLiteral(" Зимняя ");
+QStringView SeasonWord(bool summer) {
+  static constexpr QStringView kWinter = u" Зимняя ";
+  return summer ? QStringView() : kWinter;
+}
+
+// name + season word + the rest of the description.
+QString Described(QStringView name, bool summer, QStringView rest) {
+  return JoinText({name, SeasonWord(summer), rest});
 }
 
 // The primer under a water-based paint: the universal primer, its winter kind in winter.
@@ -49,16 +56,15 @@ void WritePaintSystem(OfferContext &ctx, bool summer, int coat, const QString &c
 
 void CalcRubberPaint(OfferContext &ctx, const QString &colourName, bool summer, double area, double surcharge,
                      bool firstKind, double rate) {
-  const QString season = SeasonWord(summer);
   const QString description =
-      firstKind ? QStringLiteral("Резиновая краска Гранвель ") + season +
-                      QStringLiteral(" - универсальная резиновая воднодисперсионная краска на акриловом латексе. На "
-                                     "все виды оснований. Эластичная и гидроизоляционная. Экологически чистая. Без "
-                                     "запаха!")
-                : QStringLiteral("Резиновая краска Мирдал ") + season +
-                      QStringLiteral(" - универсальная резиновая воднодисперсионная краска на акриловом латексе. С "
-                                     "эффектом самоочистки: «Эффект лотоса»! На все виды оснований. Эластичная и "
-                                     "гидроизоляционная. Экологически чистая. Без запаха!");
+      firstKind ? Described(QStringLiteral("Резиновая краска Гранвель "), summer,
+                            QStringLiteral(" - универсальная резиновая воднодисперсионная краска на акриловом латексе. "
+                                           "На все виды оснований. Эластичная и гидроизоляционная. Экологически "
+                                           "чистая. Без запаха!"))
+                : Described(QStringLiteral("Резиновая краска Мирдал "), summer,
+                            QStringLiteral(" - универсальная резиновая воднодисперсионная краска на акриловом латексе. "
+                                           "С эффектом самоочистки: «Эффект лотоса»! На все виды оснований. "
+                                           "Эластичная и гидроизоляционная. Экологически чистая. Без запаха!"));
   calc::Note(ctx, description);
   const int coat = (firstKind ? kGranvel : kMirdal).pick(summer);
   WritePaintSystem(ctx, summer, coat, colourName, surcharge, rate, area);
@@ -68,14 +74,13 @@ void CalcLatexPaint(OfferContext &ctx, const QString &colourName, bool summer, d
                     bool facade) {
   if (!facade && !summer)
     return; // there is no interior latex paint for winter
-  const QString season = SeasonWord(summer);
   const QString description =
-      facade ? QStringLiteral("Фасадная латексная краска ") + season +
-                   QStringLiteral(" Велестра – отличный бюджетный вариант для окрашивания фасада. Без запаха! "
-                                  "Экологически чистая!")
-             : QStringLiteral("Интерьерная латексная краска ") + season +
-                   QStringLiteral("Велестра – отличный бюджетный вариант для окрашивания внутри помещения. Без "
-                                  "запаха! Экологически чистая!");
+      facade ? Described(QStringLiteral("Фасадная латексная краска "), summer,
+                         QStringLiteral(" Велестра – отличный бюджетный вариант для окрашивания фасада. Без запаха! "
+                                        "Экологически чистая!"))
+             : Described(QStringLiteral("Интерьерная латексная краска "), summer,
+                         QStringLiteral("Велестра – отличный бюджетный вариант для окрашивания внутри помещения. Без "
+                                        "запаха! Экологически чистая!"));
   calc::Note(ctx, description);
   const int coat = facade ? kFacadeLatex.pick(summer) : product::kInteriorLatex;
   WritePaintSystem(ctx, summer, coat, colourName, surcharge, kLatexRate, area);

@@ -4,6 +4,7 @@
 #include "calculators.h"
 #include "catalogue.h"
 #include "product_numbers.h"
+#include "static_text.h"
 
 #include <array>
 
@@ -70,7 +71,7 @@ void WriteProductNotes(OfferContext &ctx, int productNumber) {
     for (const char16_t *note : row.notes) {
       if (note == nullptr)
         break;
-      const QString text = QString::fromUtf16(note);
+      const QString text = StaticText(note);
       if (text.isEmpty())
         calc::EmptyLine(ctx);
       else

@@ -5,6 +5,7 @@
 #include "calculators.h"
 #include "catalogue.h"
 #include "product_numbers.h"
+#include "static_text.h"
 
 namespace {
 
@@ -23,9 +24,9 @@ void AddAdhesivePrimerLitres(VariantPricer &pricer, double area) {
 // Red note, "", the colour note, "", and the polyurethane colour brought up to date.
 void BeginPolyurethaneVariant(OfferContext &ctx, const QString &colourName, bool updatePUColour) {
   ctx.buttons.btnPUColor = true;
-  calc::RedNote(ctx, QString::fromUtf16(kPolyurethaneTemperatureNote));
+  calc::RedNote(ctx, StaticText(kPolyurethaneTemperatureNote));
   calc::EmptyLine(ctx);
-  calc::Note(ctx, QString::fromUtf16(calc::kPUColourNote));
+  calc::Note(ctx, StaticText(calc::kPUColourNote));
   calc::EmptyLine(ctx);
   calc::UpdatePUColour(ctx, colourName, updatePUColour);
 }

@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "join_text.h"
 #include "number_format.h"
 
 #include <QtGlobal>
@@ -66,6 +67,23 @@ const std::array<QString, kProductCount> &DisplayNames() {
   return names;
 }
 
+// 10^digit. The small positive powers, exact in a long double and the ones the quantity
+// rule uses, come from a table: std::pow gives the same values, only slower.
+long double PowerOfTen(int digit) {
+  static constexpr std::array<long double, 5> kExact = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L};
+  if (digit >= 0 && digit < static_cast<int>(kExact.size()))
+    return kExact[static_cast<size_t>(digit)];
+  return std::pow(10.0L, static_cast<long double>(digit));
+}
+
+// Pieces of the priced and total lines, measured at compile time.
+constexpr QStringView kFirstFormOpen = u" (Цвет: ";
+constexpr QStringView kSecondFormOpen = u"( Цвет: ";
+constexpr QStringView kColourClose = u" )  ";
+constexpr QStringView kRoublesEquals = u" Руб. = ";
+constexpr QStringView kRoubles = u" Руб.";
+constexpr QStringView kTotal = u"ИТОГО : ";
+
 } // namespace
 
 const QString &ProductNames(int n) {
@@ -82,7 +100,7 @@ double ProductPrices(int n) {
 // Division and addition stay in 80-bit extended precision: a consumption that is
 // a decimal half but lies just below it (1.2 x 12.5) must round down.
 long double RoundHalfAway(long double x, int digit) {
-  const long double scale = std::pow(10.0L, static_cast<long double>(digit));
+  const long double scale = PowerOfTen(digit);
   const long double half = 0.5L;
   return x >= 0 ? std::trunc(x / scale + half) * scale : std::trunc(x / scale - half) * scale;
 }
@@ -103,19 +121,19 @@ double GeotextileQuantity(double area) {
 }
 
 QString MiddleColourFirstForm(const QString &colour) {
-  return QStringLiteral(" (Цвет: ") + colour + QStringLiteral(" )  ");
+  return JoinText({kFirstFormOpen, colour, kColourClose});
 }
 
 QString MiddleColourSecondForm(const QString &colour) {
-  return QStringLiteral("( Цвет: ") + colour + QStringLiteral(" )  ");
+  return JoinText({kSecondFormOpen, colour, kColourClose});
 }
 
 QString PricedLineText(int product, const QString &middle, double quantity, const QString &unit, double unitPrice,
                        long double cost) {
-  return ProductNames(product) + middle + FormatNumber(quantity) + unit + FormatNumber(unitPrice) +
-         QStringLiteral(" Руб. = ") + FormatNumber(cost) + QStringLiteral(" Руб.");
+  return JoinText({ProductNames(product), middle, NumberText(quantity), unit, NumberText(unitPrice), kRoublesEquals,
+                   NumberText(cost), kRoubles});
 }
 
 QString TotalLineText(double total) {
-  return QStringLiteral("ИТОГО : ") + FormatNumber(total) + QStringLiteral(" Руб.");
+  return JoinText({kTotal, NumberText(total), kRoubles});
 }

@@ -1,12 +1,14 @@
 #include "offer_composer.h"
 
+#include "join_text.h"
 #include "number_format.h"
 #include "scenario.h"
 #include "scenarios/scenarios.h"
 #include "selection_key.h"
 
-#include <QStringList>
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -28,8 +30,15 @@ bool IsTransparentAnswer(const QString &mainAnswer) {
   return mainAnswer.size() >= 15 && mainAnswer.at(14) == kTransparentMark;
 }
 
-void WriteSummaryLine(OfferContext &ctx, const QString &text) {
-  ctx.addColoredLine(text, kBlue, false);
+// "label : value", blue.
+void WriteSummaryLine(OfferContext &ctx, QStringView label, const QString &value) {
+  ctx.addColoredLine(JoinText({label, u" : ", value}), kBlue, false);
+}
+
+// Bitumen, asphalt and PVC skip page 3, so the summary has no page-3 answer for them.
+bool AsksPageThree(const QString &M5) {
+  static constexpr QStringView kSkipping[] = {u"БИТУМ", u"АСФАЛ", u"ПВХ ("};
+  return std::find(std::begin(kSkipping), std::end(kSkipping), M5) == std::end(kSkipping);
 }
 
 void WriteSummary(const ScenarioCall &call) {
@@ -37,95 +46,79 @@ void WriteSummary(const ScenarioCall &call) {
   const OfferAnswers &a = call.answers;
   const bool asksObject = call.W8 != QStringLiteral("ТЕПЛОИЗО") && call.W8 != QStringLiteral("ОГНЕЗАЩИ");
   const bool showsColour = call.W8 != QStringLiteral("ТЕПЛОИЗО") && !IsTransparentAnswer(a.mainAnswer);
-  const bool page3Asked =
-      !QStringList{QStringLiteral("БИТУМ"), QStringLiteral("АСФАЛ"), QStringLiteral("ПВХ (")}.contains(call.M5);
+  const bool page3Asked = AsksPageThree(call.M5);
 
   ctx.addColoredLine(QStringLiteral("Вы выбрали следующие параметры:"), kBlue, true);
   ctx.addPlainLine(kSummaryRule);
-  WriteSummaryLine(ctx, QStringLiteral("Тип работ : ") + a.work);
+  WriteSummaryLine(ctx, u"Тип работ", a.work);
   if (asksObject) {
-    WriteSummaryLine(ctx, QStringLiteral("Вид объекта : ") + a.object);
-    WriteSummaryLine(ctx, QStringLiteral("Материал основания : ") + a.material);
+    WriteSummaryLine(ctx, u"Вид объекта", a.object);
+    WriteSummaryLine(ctx, u"Материал основания", a.material);
   }
   if (showsColour)
-    WriteSummaryLine(ctx, QStringLiteral("Цвет : ") + call.state().sColorName);
+    WriteSummaryLine(ctx, u"Цвет", call.state().sColorName);
   if (page3Asked)
-    WriteSummaryLine(ctx, a.page3Caption + QStringLiteral(" : ") + a.mainAnswer);
+    WriteSummaryLine(ctx, a.page3Caption, a.mainAnswer);
   if (a.secondLabel == kRoofQualityLabel)
-    WriteSummaryLine(ctx, QStringLiteral("Качество кровли : ") + a.secondAnswer);
-  WriteSummaryLine(ctx, QStringLiteral("Площадь (кв.м) : ") + FormatNumber(call.state().dArea));
+    WriteSummaryLine(ctx, kRoofQualityLabel, a.secondAnswer);
+  ctx.addColoredLine(JoinText({u"Площадь (кв.м) : ", NumberText(call.state().dArea)}), kBlue, false);
   ctx.addPlainLine(kSummaryRule);
   ctx.addPlainLine(QString());
 }
 
+// Keys over string literals: compared with the answer keys, never copied.
+using KeyList = std::vector<QStringView>;
+
 // One rule of the dispatch: an empty key list matches any value.
 struct DispatchRule {
-  QStringList works;
-  QStringList objects;
-  QStringList materials;
+  KeyList works;
+  KeyList objects;
+  KeyList materials;
   ScenarioWriter scenario;
 
   bool matches(const QString &W8, const QString &V6, const QString &M5) const {
-    const auto holds = [](const QStringList &allowed, const QString &key) {
-      return allowed.isEmpty() || allowed.contains(key);
+    const auto holds = [](const KeyList &allowed, const QString &key) {
+      return allowed.empty() || std::find(allowed.begin(), allowed.end(), key) != allowed.end();
     };
     return holds(works, W8) && holds(objects, V6) && holds(materials, M5);
   }
 };
 
 std::array<DispatchRule, 22> BuildDispatchTable() {
-  const QString waterproofing = QStringLiteral("ГИДРОИЗО");
-  const QString coating = QStringLiteral("ПОКРЫТИЕ");
-  const QString concrete = QStringLiteral("БЕТОН");
-  const QString wood = QStringLiteral("ДЕРЕВ");
-  const QString tile = QStringLiteral("ПЛИТК");
-  const QString stone = QStringLiteral("НАТУР");
-  const QString metal = QStringLiteral("МЕТАЛ");
-  const QStringList both = {waterproofing, coating};
-  const QStringList roofMaterials = {concrete,
-                                     wood,
-                                     QStringLiteral("НАПЛА"),
-                                     QStringLiteral("МЯГКА"),
-                                     metal,
-                                     QStringLiteral("АЛЮМИ"),
-                                     QStringLiteral("ОЦИНК"),
-                                     QStringLiteral("ШИФЕР"),
-                                     QStringLiteral("БИТУМ"),
-                                     QStringLiteral("АСФАЛ"),
-                                     tile,
-                                     QStringLiteral("ПОКРЫ"),
-                                     stone,
-                                     QStringLiteral("ПВХ (")};
+  constexpr QStringView waterproofing = u"ГИДРОИЗО";
+  constexpr QStringView coating = u"ПОКРЫТИЕ";
+  constexpr QStringView concrete = u"БЕТОН";
+  constexpr QStringView wood = u"ДЕРЕВ";
+  constexpr QStringView tile = u"ПЛИТК";
+  constexpr QStringView stone = u"НАТУР";
+  constexpr QStringView metal = u"МЕТАЛ";
+  const KeyList both = {waterproofing, coating};
+  const KeyList roofMaterials = {concrete, wood,     u"НАПЛА", u"МЯГКА", metal,    u"АЛЮМИ", u"ОЦИНК",
+                                 u"ШИФЕР", u"БИТУМ", u"АСФАЛ", tile,     u"ПОКРЫ", stone,    u"ПВХ ("};
 
   return {{
-      {{QStringLiteral("АНТИКОРР")}, {}, {}, WriteAnticorrosionScenario},
-      {{QStringLiteral("ОГНЕЗАЩИ")}, {}, {}, WriteFireProtectionScenario},
-      {{QStringLiteral("ТЕПЛОИЗО")}, {}, {}, WriteThermalInsulationScenario},
-      {{waterproofing},
-       {QStringLiteral("МЕТАЛЛ")},
-       {QStringLiteral("АЛЮМИ"), QStringLiteral("ОЦИНК")},
-       WriteMetalStructureScenario},
-      {{waterproofing}, {QStringLiteral("МЕТАЛЛ")}, {metal}, WriteMetalStructureScenario},
-      {{waterproofing},
-       {QStringLiteral("БАССЕЙ")},
-       {QStringLiteral("ПВХ ("), stone, tile, metal, wood, concrete},
-       WritePoolScenario},
-      {both, {QStringLiteral("ПЛОЩАД")}, {concrete, wood}, WritePlatformScenario},
-      {{waterproofing}, {QStringLiteral("СТЕНЫ ")}, {concrete, wood}, WriteWallScenario},
-      {{waterproofing}, {QStringLiteral("СТЕНЫ ")}, {tile}, WriteWallScenario},
-      {{waterproofing}, {QStringLiteral("СТЕНЫ ")}, {stone}, WriteWallScenario},
-      {both, {QStringLiteral("ПОЛ (В")}, {QStringLiteral("ПОКРЫ")}, WriteFloorScenario},
-      {both, {QStringLiteral("ПОЛ (В")}, {tile}, WriteFloorScenario},
-      {both, {QStringLiteral("ПОЛ (В")}, {QStringLiteral("АСФАЛ")}, WriteFloorScenario},
-      {both, {QStringLiteral("ПОЛ (В")}, {metal}, WriteFloorScenario},
-      {both, {QStringLiteral("ПОЛ (В")}, {concrete, wood}, WriteFloorScenario},
-      {{waterproofing}, {QStringLiteral("ФАСАД")}, {stone}, WriteFacadeScenario},
-      {{waterproofing}, {QStringLiteral("ФАСАД")}, {tile}, WriteFacadeScenario},
-      {{waterproofing}, {QStringLiteral("ФАСАД")}, {concrete, wood}, WriteFacadeScenario},
-      {{waterproofing}, {QStringLiteral("ФУНДАМ")}, {tile}, WriteFoundationScenario},
-      {{waterproofing}, {QStringLiteral("ФУНДАМ")}, {QStringLiteral("БИТУМ")}, WriteFoundationScenario},
-      {{waterproofing}, {QStringLiteral("ФУНДАМ")}, {concrete}, WriteFoundationScenario},
-      {{waterproofing}, {QStringLiteral("КРОВЛЯ")}, roofMaterials, WriteRoofScenario},
+      {{u"АНТИКОРР"}, {}, {}, WriteAnticorrosionScenario},
+      {{u"ОГНЕЗАЩИ"}, {}, {}, WriteFireProtectionScenario},
+      {{u"ТЕПЛОИЗО"}, {}, {}, WriteThermalInsulationScenario},
+      {{waterproofing}, {u"МЕТАЛЛ"}, {u"АЛЮМИ", u"ОЦИНК"}, WriteMetalStructureScenario},
+      {{waterproofing}, {u"МЕТАЛЛ"}, {metal}, WriteMetalStructureScenario},
+      {{waterproofing}, {u"БАССЕЙ"}, {u"ПВХ (", stone, tile, metal, wood, concrete}, WritePoolScenario},
+      {both, {u"ПЛОЩАД"}, {concrete, wood}, WritePlatformScenario},
+      {{waterproofing}, {u"СТЕНЫ "}, {concrete, wood}, WriteWallScenario},
+      {{waterproofing}, {u"СТЕНЫ "}, {tile}, WriteWallScenario},
+      {{waterproofing}, {u"СТЕНЫ "}, {stone}, WriteWallScenario},
+      {both, {u"ПОЛ (В"}, {u"ПОКРЫ"}, WriteFloorScenario},
+      {both, {u"ПОЛ (В"}, {tile}, WriteFloorScenario},
+      {both, {u"ПОЛ (В"}, {u"АСФАЛ"}, WriteFloorScenario},
+      {both, {u"ПОЛ (В"}, {metal}, WriteFloorScenario},
+      {both, {u"ПОЛ (В"}, {concrete, wood}, WriteFloorScenario},
+      {{waterproofing}, {u"ФАСАД"}, {stone}, WriteFacadeScenario},
+      {{waterproofing}, {u"ФАСАД"}, {tile}, WriteFacadeScenario},
+      {{waterproofing}, {u"ФАСАД"}, {concrete, wood}, WriteFacadeScenario},
+      {{waterproofing}, {u"ФУНДАМ"}, {tile}, WriteFoundationScenario},
+      {{waterproofing}, {u"ФУНДАМ"}, {u"БИТУМ"}, WriteFoundationScenario},
+      {{waterproofing}, {u"ФУНДАМ"}, {concrete}, WriteFoundationScenario},
+      {{waterproofing}, {u"КРОВЛЯ"}, roofMaterials, WriteRoofScenario},
   }};
 }
 

@@ -16,10 +16,10 @@ struct OfferContext {
   SelectionState &state;
   OfferButtons &buttons;
 
-  void addColoredLine(const QString &text, LineColor color, bool bold, int size = 8) {
-    doc.addColoredLine(text, color, bold, size);
+  void addColoredLine(QString text, LineColor color, bool bold, int size = 8) {
+    doc.addColoredLine(std::move(text), color, bold, size);
   }
-  void addPlainLine(const QString &text) { doc.addPlainLine(text); }
+  void addPlainLine(QString text) { doc.addPlainLine(std::move(text)); }
 };
 
 // Writes the priced lines of one variant and keeps its running total.

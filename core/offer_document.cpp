@@ -2,19 +2,32 @@
 
 LineFormat OfferDocument::defaultFormat() { return LineFormat{}; }
 
-void OfferDocument::addColoredLine(const QString &text, LineColor color, bool bold, int size) {
+namespace {
+
+// An offer has some tens of lines; one reservation spares the vector's early regrowths.
+constexpr size_t kTypicalLineCount = 128;
+
+} // namespace
+
+void OfferDocument::addColoredLine(QString text, LineColor color, bool bold, int size) {
   m_current.color = color;
   m_current.size = size;
   if (bold)
     m_current.bold = true;  // a view's "set style to bold" never switches it off again
   m_current.fontName = QStringLiteral("MS Sans Serif");
-  m_lines.push_back(OfferLine{text, m_current, false});
+  append(std::move(text), false);
 }
 
-void OfferDocument::addPlainLine(const QString &text) { m_lines.push_back(OfferLine{text, m_current, true}); }
+void OfferDocument::addPlainLine(QString text) { append(std::move(text), true); }
+
+void OfferDocument::append(QString &&text, bool plain) {
+  if (m_lines.capacity() == 0)
+    m_lines.reserve(kTypicalLineCount);
+  m_lines.push_back(OfferLine{std::move(text), m_current, plain});
+}
 
 void OfferDocument::clear() {
-  m_lines.clear();
+  m_lines.clear();  // keeps the capacity for the next composition
   m_current = defaultFormat();
 }
 

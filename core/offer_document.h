@@ -33,8 +33,8 @@ class OfferDocument {
 public:
   static LineFormat defaultFormat();  // Tahoma 8 pt, window-text black, regular
 
-  void addColoredLine(const QString &text, LineColor color, bool bold, int size);
-  void addPlainLine(const QString &text);
+  void addColoredLine(QString text, LineColor color, bool bold, int size);
+  void addPlainLine(QString text);
   void clear();
 
   int count() const { return static_cast<int>(m_lines.size()); }
@@ -49,6 +49,8 @@ public:
   bool saveToFile(const QString &fileName, QString *errorText = nullptr) const;
 
 private:
+  void append(QString &&text, bool plain);
+
   std::vector<OfferLine> m_lines;
   LineFormat m_current = defaultFormat();
 };

@@ -1,12 +1,16 @@
 #include "palette.h"
 
+#include "selection_key.h"
+#include "static_text.h"
+
 #include <QStringList>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
 
 struct PUKeyRow {
-  std::initializer_list<const char16_t *> keys; // first five characters of the upper-cased name
+  std::initializer_list<QStringView> keys; // first five characters of the upper-cased name
   const char16_t *name;
   double surcharge;
 };
@@ -68,7 +72,7 @@ void ApplyPaletteColour(SelectionState &state, int n) {
   if (n < 1 || n > kPaletteSize)
     return;
   const PaletteColour &colour = Palette()[static_cast<std::size_t>(n - 1)];
-  state.sColorName = QString::fromUtf16(colour.caption);
+  state.sColorName = StaticText(colour.caption);
   state.dColorExtra = colour.surcharge;
 }
 
@@ -76,7 +80,7 @@ void ApplyPUColour(SelectionState &state, int n) {
   if (n < 1 || n > kPUColourCount)
     return;
   const PUColour &colour = PUColours()[static_cast<std::size_t>(n - 1)];
-  state.sPUColorName = QString::fromUtf16(colour.name);
+  state.sPUColorName = StaticText(colour.name);
   state.dPUColorExtra = colour.surcharge;
 }
 
@@ -95,13 +99,13 @@ void MapToPUColor(SelectionState &state, const QString &colourName) {
       {{u"БЕЛЫЙ", u"СУПЕР"}, u"Белый", 0},
       {{u"ТЕМНО"}, u"Тёмно-серый", 20},
   };
-  const QString key = colourName.left(5).toUpper();
+  // The keys are distinct, so the first match is the only one.
+  const QString key = SelectionKey(colourName, 1, 5);
   for (const PUKeyRow &row : table) {
-    for (const char16_t *candidate : row.keys) {
-      if (key == QString::fromUtf16(candidate)) {
-        state.sPUColorName = QString::fromUtf16(row.name);
-        state.dPUColorExtra = row.surcharge;
-      }
+    if (std::find(row.keys.begin(), row.keys.end(), key) != row.keys.end()) {
+      state.sPUColorName = StaticText(row.name);
+      state.dPUColorExtra = row.surcharge;
+      return;
     }
   }
 }

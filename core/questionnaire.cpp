@@ -29,7 +29,7 @@ QStringList MaterialsForObject(const QString &objectKey) {
       {u"МЕТАЛ", {5, 6, 7}},
   };
   for (const ObjectMaterials &row : table) {
-    if (objectKey == QString::fromUtf16(row.objectKey))
+    if (objectKey == QStringView(row.objectKey))
       return MaterialsNumbered(row.materials);
   }
   return ql::MaterialsAll(); // the roof takes every material
@@ -37,7 +37,7 @@ QStringList MaterialsForObject(const QString &objectKey) {
 
 bool KeyIn(const QString &key, std::initializer_list<const char16_t *> values) {
   for (const char16_t *value : values) {
-    if (key == QString::fromUtf16(value))
+    if (key == QStringView(value))
       return true;
   }
   return false;

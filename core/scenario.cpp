@@ -13,7 +13,17 @@ QString VariantOrdinal(int k) {
   return ordinals[static_cast<size_t>(k - 1)];
 }
 
-QString VariantHeading(int k) { return QStringLiteral("Вариант ") + VariantOrdinal(k) + QStringLiteral(":"); }
+QString VariantHeading(int k) {
+  // Built once: every variant of every offer starts with one.
+  static const std::array<QString, 11> headings = [] {
+    std::array<QString, 11> built;
+    for (int n = 0; n < static_cast<int>(built.size()); ++n)
+      built[static_cast<size_t>(n)] = QStringLiteral("Вариант ") + VariantOrdinal(n) + QStringLiteral(":");
+    return built;
+  }();
+  const bool known = k >= 1 && k < static_cast<int>(headings.size());
+  return headings[known ? static_cast<size_t>(k) : 0];  // VariantOrdinal(0) is ""
+}
 
 void WriteRows(ScenarioCall &call, std::initializer_list<ScenarioRow> rows) {
   OfferContext &ctx = call.ctx;

@@ -14,7 +14,7 @@ constexpr int kOfferPage = 6;
 
 bool KeyIn(const QString &key, std::initializer_list<const char16_t *> values) {
   for (const char16_t *value : values) {
-    if (key == QString::fromUtf16(value))
+    if (key == QStringView(value))
       return true;
   }
   return false;

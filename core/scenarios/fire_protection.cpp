@@ -1,5 +1,6 @@
 #include "calculators.h"
 #include "scenarios.h"
+#include "static_text.h"
 
 // Fire-protective painting: the class decides the consumption of the fire-retardant
 // paint; the water-based paint is offered only in summer.
@@ -21,7 +22,7 @@ void WriteFireProtectionScenario(ScenarioCall &call) {
   const double rate = fireClass.rate;
   const bool summer = call.state().bSummer;
   WriteRows(call, {
-                      ScenarioRow::heading(QString::fromUtf16(fireClass.heading)),
+                      ScenarioRow::heading(StaticText(fireClass.heading)),
                       ScenarioRow::plain(QString()),
                   });
   if (summer)

@@ -1,6 +1,7 @@
 #include "black_metal_variants.h"
 #include "calculators.h"
 #include "scenarios.h"
+#include "static_text.h"
 
 #include <array>
 
@@ -52,8 +53,8 @@ constexpr std::array<NonFerrousMetal, 2> kNonFerrousMetals{{
 
 void WriteMetalStructureScenario(ScenarioCall &call) {
   for (const NonFerrousMetal &metal : kNonFerrousMetals) {
-    if (call.M5 == QString::fromUtf16(metal.key)) {
-      WriteNonFerrousMetal(call, QString::fromUtf16(metal.metalWord));
+    if (call.M5 == QStringView(metal.key)) {
+      WriteNonFerrousMetal(call, StaticText(metal.metalWord));
       return;
     }
   }

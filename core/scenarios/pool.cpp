@@ -188,7 +188,7 @@ constexpr std::array<PoolMaterial, 6> kPoolMaterials{{
 
 void WritePoolScenario(ScenarioCall &call) {
   for (const PoolMaterial &material : kPoolMaterials) {
-    if (call.M5 == QString::fromUtf16(material.key)) {
+    if (call.M5 == QStringView(material.key)) {
       material.write(call);
       return;
     }

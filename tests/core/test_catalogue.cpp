@@ -159,12 +159,33 @@ TEST_F(NumberFormat, GeneralFormWithoutGroupingOrTrailingZeros) {
       {100000000000000.0, "100000000000000"},
       {-20, "-20"},
       {0, "0"},
+      {-0.0, "-0"},
       {2.0 / 3.0, "0.666666666666667"},
+      {999999999999999.0, "999999999999999"}, // the largest whole number written digit by digit
+      {1e15, "1e+15"},
+      {123456789012345.5, "123456789012346"}, // a tie at the 15th digit goes to the even digit
+      {-2.5, "-2.5"},
+      {1e-5, "1e-05"},
   };
   for (const auto &c : cases) {
     EXPECT_EQ(FormatNumber(c.value), QString::fromLatin1(c.expected)) << c.expected;
     EXPECT_EQ(FormatNumber(static_cast<long double>(c.value)), QString::fromLatin1(c.expected)) << c.expected;
   }
+}
+
+TEST_F(NumberFormat, ExtendedValuesThatNoDoubleHolds) {
+  QLocale::setDefault(QLocale::c());
+  const struct {
+    long double value;
+    const char *expected;
+  } cases[] = {
+      {0.1L, "0.1"},
+      {1.0L / 3, "0.333333333333333"},
+      {123456789012345.25L, "123456789012345"},
+      {1e300L * 1e300L, "1e+600"},
+  };
+  for (const auto &c : cases)
+    EXPECT_EQ(FormatNumber(c.value), QString::fromLatin1(c.expected)) << c.expected;
 }
 
 TEST_F(NumberFormat, UsesTheDecimalSeparatorOfTheDefaultLocale) {
@@ -174,6 +195,17 @@ TEST_F(NumberFormat, UsesTheDecimalSeparatorOfTheDefaultLocale) {
   EXPECT_EQ(FormatNumber(124000.0), QStringLiteral("124000"));
   EXPECT_EQ(FormatNumber(1234567.0L), QStringLiteral("1234567"));
   EXPECT_EQ(TotalLineText(141600), QStringLiteral("ИТОГО : 141600 Руб."));
+  EXPECT_EQ(PricedLineText(2, kMiddleTwoBlanks, 10, kUnitKg, 12.5, 125.0L),
+            kMarker + QStringLiteral(" Грунт Универсальный   10 Кг * 12,5 Руб. = 125 Руб."));
+}
+
+TEST_F(NumberFormat, FollowsTheDefaultLocaleFromCallToCall) {
+  for (int round = 0; round < 2; ++round) {
+    QLocale::setDefault(QLocale(QLocale::Russian));
+    EXPECT_EQ(FormatNumber(0.5), QStringLiteral("0,5"));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(FormatNumber(0.5), QStringLiteral("0.5"));
+  }
 }
 
 } // namespace
