@@ -1,5 +1,6 @@
 #include "questionnaire.h"
 
+#include "key_in.h"
 #include "questionnaire_lists.h"
 #include "selection_key.h"
 
@@ -33,14 +34,6 @@ QStringList MaterialsForObject(const QString &objectKey) {
       return MaterialsNumbered(row.materials);
   }
   return ql::MaterialsAll(); // the roof takes every material
-}
-
-bool KeyIn(const QString &key, std::initializer_list<const char16_t *> values) {
-  for (const char16_t *value : values) {
-    if (key == QStringView(value))
-      return true;
-  }
-  return false;
 }
 
 } // namespace

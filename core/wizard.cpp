@@ -1,6 +1,7 @@
 #include "wizard.h"
 
 #include "area_field.h"
+#include "key_in.h"
 #include "offer_composer.h"
 #include "selection_key.h"
 
@@ -11,14 +12,6 @@ namespace {
 constexpr int kAreaPage = 4;
 constexpr int kColourPage = 5;
 constexpr int kOfferPage = 6;
-
-bool KeyIn(const QString &key, std::initializer_list<const char16_t *> values) {
-  for (const char16_t *value : values) {
-    if (key == QStringView(value))
-      return true;
-  }
-  return false;
-}
 
 } // namespace
 

@@ -8,15 +8,7 @@ namespace {
 using R = ScenarioRow;
 
 void WriteStoneFacade(ScenarioCall &call) { // A1
-  WriteRows(call, {
-                      R::heading(QStringLiteral("Гидроизоляция фасада. Натуральный камень.")),
-                      R::separator(),
-                      R::plain(QString()),
-                      R::note(kWetStoneNote),
-                      R::plain(QString()),
-                      TransparentRoofRow(1.0),
-                      R::plain(QString()),
-                  });
+  WriteStoneSurface(call, QStringLiteral("Гидроизоляция фасада. Натуральный камень."));
 }
 
 void WriteTiledFacade(ScenarioCall &call) { // A2

@@ -1,7 +1,7 @@
 #include "black_metal_variants.h"
-#include "calculators.h"
 #include "scenarios.h"
 #include "static_text.h"
+#include "surface_rows.h"
 
 #include <array>
 
@@ -14,22 +14,7 @@ void WriteNonFerrousMetal(ScenarioCall &call, const QString &metalWord) {
   WriteRows(call, {
                       ScenarioRow::heading(QStringLiteral("Гидроизоляция") + metalWord +
                                            QStringLiteral("металлоконструкций. ")),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::variant(1),
-                      ScenarioRow::separator(),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::call([](ScenarioCall &c) {
-                        CalcRubberPaint(c.ctx, c.state().sColorName, c.state().bSummer, c.state().dArea,
-                                        c.state().dColorExtra, true, 0.5);
-                      }),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::variant(2),
-                      ScenarioRow::separator(),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::call([](ScenarioCall &c) {
-                        CalcRubberPaint(c.ctx, c.state().sColorName, c.state().bSummer, c.state().dArea,
-                                        c.state().dColorExtra, false, 0.5);
-                      }),
+                      RubberPaintVariantsRows(1, 0.5),
                   });
 }
 

@@ -1,5 +1,6 @@
 #include "calculators.h"
 #include "scenarios.h"
+#include "surface_rows.h"
 
 #include <array>
 
@@ -128,22 +129,7 @@ void WriteConcretePool(ScenarioCall &call) {
                       ScenarioRow::call([](ScenarioCall &c) {
                         CalcSealantPaint(c.ctx, c.state().sColorName, true, c.state().dArea, c.state().dColorExtra);
                       }),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::variant(2),
-                      ScenarioRow::separator(),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::call([](ScenarioCall &c) {
-                        CalcRubberPaint(c.ctx, c.state().sColorName, c.state().bSummer, c.state().dArea,
-                                        c.state().dColorExtra, true, 1.0);
-                      }),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::variant(3),
-                      ScenarioRow::separator(),
-                      ScenarioRow::plain(QString()),
-                      ScenarioRow::call([](ScenarioCall &c) {
-                        CalcRubberPaint(c.ctx, c.state().sColorName, c.state().bSummer, c.state().dArea,
-                                        c.state().dColorExtra, false, 1.0);
-                      }),
+                      RubberPaintVariantsRows(2, 1.0),
                       ScenarioRow::plain(QString()),
                       ScenarioRow::variant(4),
                       ScenarioRow::separator(),

@@ -5,6 +5,24 @@ namespace roof {
 
 namespace {
 
+// The reinforced Pro variant under its heading: R1's third variant, R2's second.
+ScenarioRow ReinforcedProRows() {
+  return ScenarioRow::call([](ScenarioCall &c) {
+    WriteRows(c, {
+                     ScenarioRow::separator(),
+                     ScenarioRow::note(kProNote),
+                     ScenarioRow::note(kProPlusNote),
+                     ScenarioRow::note(kReinforcedMinusNote),
+                     ScenarioRow::plain(QString()),
+                     PricedRow(kProLiquidRoof, 2.0, kUnitKg, RowColour::Yes, RowTotal::Starts),
+                     PricedRow(kAdhesivePrimer, kPrimerRate, kUnitLitre, RowColour::No),
+                     GeotextileRow(),
+                     ScenarioRow::plain(QString()),
+                     TotalRow(),
+                 });
+  });
+}
+
 // R1 keeps the palette colour as it stands: no white-colour rule here.
 void WriteSummer(ScenarioCall &call) {
   WriteRows(call, {
@@ -23,16 +41,7 @@ void WriteSummer(ScenarioCall &call) {
                       ScenarioRow::plain(QString()),
                       ScenarioRow::heading(QStringLiteral(
                           "Третий вариант (Сплошное армирование- максимальная гидроизоляция и прочность покрытия) :")),
-                      ScenarioRow::separator(),
-                      ScenarioRow::note(kProNote),
-                      ScenarioRow::note(kProPlusNote),
-                      ScenarioRow::note(kReinforcedMinusNote),
-                      ScenarioRow::plain(QString()),
-                      PricedRow(kProLiquidRoof, 2.0, kUnitKg, RowColour::Yes, RowTotal::Starts),
-                      PricedRow(kAdhesivePrimer, kPrimerRate, kUnitLitre, RowColour::No),
-                      GeotextileRow(),
-                      ScenarioRow::plain(QString()),
-                      TotalRow(),
+                      ReinforcedProRows(),
                   });
 }
 
@@ -54,16 +63,7 @@ void WriteWinter(ScenarioCall &call) {
                       ScenarioRow::plain(QString()),
                       ScenarioRow::heading(QStringLiteral(
                           "Вариант Второй (Сплошное армирование- максимальная гидроизоляция и прочность покрытия):")),
-                      ScenarioRow::separator(),
-                      ScenarioRow::note(kProNote),
-                      ScenarioRow::note(kProPlusNote),
-                      ScenarioRow::note(kReinforcedMinusNote),
-                      ScenarioRow::plain(QString()),
-                      PricedRow(kProLiquidRoof, 2.0, kUnitKg, RowColour::Yes, RowTotal::Starts),
-                      PricedRow(kAdhesivePrimer, kPrimerRate, kUnitLitre, RowColour::No),
-                      GeotextileRow(),
-                      ScenarioRow::plain(QString()),
-                      TotalRow(),
+                      ReinforcedProRows(),
                   });
 }
 

@@ -86,6 +86,48 @@ ScenarioRow LiquidRoofProRow(bool reinforcement, double rate) {
   });
 }
 
+ScenarioRow RubberPaintVariantsRows(int k, double rate) {
+  return ScenarioRow::call([k, rate](ScenarioCall &c) {
+    using R = ScenarioRow;
+    WriteRows(c, {
+                     R::plain(QString()),
+                     R::variant(k),
+                     R::separator(),
+                     R::plain(QString()),
+                     RubberPaintRow(kFirstKind, rate),
+                     R::plain(QString()),
+                     R::variant(k + 1),
+                     R::separator(),
+                     R::plain(QString()),
+                     RubberPaintRow(!kFirstKind, rate),
+                 });
+  });
+}
+
+ScenarioRow SealantConcreteHitRows(double rate) {
+  return ScenarioRow::call([rate](ScenarioCall &c) {
+    WriteRows(c, {
+                     PurpleBoldNote(kMaxWaterproofingNote),
+                     PurpleBoldNote(kSealantConcreteHitNote),
+                     ScenarioRow::plain(QString()),
+                     SealantConcreteRow(kWithPrimer, rate),
+                 });
+  });
+}
+
+void WriteStoneSurface(ScenarioCall &call, const QString &heading) {
+  using R = ScenarioRow;
+  WriteRows(call, {
+                      R::heading(heading),
+                      R::separator(),
+                      R::plain(QString()),
+                      R::note(kWetStoneNote),
+                      R::plain(QString()),
+                      TransparentRoofRow(1.0),
+                      R::plain(QString()),
+                  });
+}
+
 void WriteTiledSurface(ScenarioCall &call, const QString &summerHeading, const QString &winterHeading) {
   using R = ScenarioRow;
   const bool summer = call.state().bSummer;

@@ -52,6 +52,16 @@ inline const QString kPolyurethaneWearNote =
 inline const QString kWetStoneNote = QStringLiteral(
     "Прозрачное покрытие. Максимальная гидроизоляция! Создаем эффект «Мокрого камня»! Нанесение до -25С!");
 
+// Rows that several scenarios write as one block; each is a single action row that
+// writes its rows in order, so it sits in a scenario table like any other row.
+// Variants k and k+1: the Гранвель and the Мирдал rubber paint at the same rate.
+ScenarioRow RubberPaintVariantsRows(int k, double rate);
+// The sealant-concrete variant's body: its two notes, an empty line and the calculator.
+ScenarioRow SealantConcreteHitRows(double rate);
+
+// Natural-stone walls and facades (W3, A1): the transparent coating under a heading.
+void WriteStoneSurface(ScenarioCall &call, const QString &heading);
+
 // Tiled walls, facades and floors (W2, A2, F3): two rubber-paint variants after the
 // matting warning, and in summer a third with the polyurethane waterproofing.
 void WriteTiledSurface(ScenarioCall &call, const QString &summerHeading, const QString &winterHeading);

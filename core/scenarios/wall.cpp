@@ -29,23 +29,11 @@ void WritePaintedWall(ScenarioCall &call) {
                       R::separator(),
                       R::plain(QString()),
                       LatexPaintRow(kFacadePaint),
-                      R::plain(QString()),
-                      R::variant(k + 1),
-                      R::separator(),
-                      R::plain(QString()),
-                      RubberPaintRow(kFirstKind, 0.5),
-                      R::plain(QString()),
-                      R::variant(k + 2),
-                      R::separator(),
-                      R::plain(QString()),
-                      RubberPaintRow(!kFirstKind, 0.5),
+                      RubberPaintVariantsRows(k + 1, 0.5),
                       R::plain(QString()),
                       R::variant(k + 3),
                       R::separator(),
-                      PurpleBoldNote(kMaxWaterproofingNote),
-                      PurpleBoldNote(kSealantConcreteHitNote),
-                      R::plain(QString()),
-                      SealantConcreteRow(kWithPrimer, 0.5),
+                      SealantConcreteHitRows(0.5),
                       R::plain(QString()),
                       R::variant(k + 4),
                       R::separator(),
@@ -61,15 +49,7 @@ void WriteTiledWall(ScenarioCall &call) { // W2
 
 // W3: the heading names the floor and ceiling, as the program always wrote it.
 void WriteStoneWall(ScenarioCall &call) {
-  WriteRows(call, {
-                      R::heading(QStringLiteral("Гидроизоляция пола и потолка из натурального камня.")),
-                      R::separator(),
-                      R::plain(QString()),
-                      R::note(kWetStoneNote),
-                      R::plain(QString()),
-                      TransparentRoofRow(1.0),
-                      R::plain(QString()),
-                  });
+  WriteStoneSurface(call, QStringLiteral("Гидроизоляция пола и потолка из натурального камня."));
 }
 
 } // namespace
