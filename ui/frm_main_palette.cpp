@@ -2,6 +2,7 @@
 #include "frm_main.h"
 
 #include "pictures.h"
+#include "swatch_grid.h"
 #include "ui_fonts.h"
 
 #include <QLabel>
@@ -12,10 +13,6 @@ namespace {
 
 constexpr int kRowsPerColumn = 9;
 constexpr std::array<int, 3> kSwatchX{3, 167, 335};
-constexpr int kFirstRowY = 3;
-constexpr int kRowPitch = 44;
-constexpr int kSwatchWidth = 46;
-constexpr int kSwatchHeight = 38;
 constexpr int kButtonOffset = 52; // from a swatch's left edge to its button
 constexpr int kButtonHeight = 21;
 constexpr int kButtonWidth = 110; // up to the next column's swatch
@@ -37,15 +34,11 @@ void TfrmMain::buildPalettePage() {
   for (int n = 1; n <= kPaletteSize; ++n) {
     const int index = n - 1;
     const int column = index / kRowsPerColumn;
-    const int x = kSwatchX[static_cast<std::size_t>(column)];
-    const int y = kFirstRowY + (index % kRowsPerColumn) * kRowPitch;
+    const QRect frame = SwatchGrid::Frame(index, kRowsPerColumn, kSwatchX);
     const PaletteColour &colour = Palette()[static_cast<std::size_t>(index)];
 
-    // The pictures are larger than their frames: the top-left part shows.
     auto *swatch = new QLabel(tsColor);
-    swatch->setObjectName(QStringLiteral("imgCol%1").arg(n));
-    swatch->setGeometry(x, y, kSwatchWidth, kSwatchHeight);
-    swatch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SwatchGrid::PlaceSwatch(swatch, n, frame);
     if (colour.hasSwatch)
       swatch->setPixmap(Pictures::paletteSwatch(n));
     imgCol[static_cast<std::size_t>(index)] = swatch;
@@ -56,7 +49,8 @@ void TfrmMain::buildPalettePage() {
     button->setFont(CaptionFont());
     button->setStyleSheet(kCompactButton);
     const int width = column + 1 < static_cast<int>(kSwatchX.size()) ? kButtonWidth : kLastButtonWidth;
-    button->setGeometry(x + kButtonOffset, y + (kSwatchHeight - kButtonHeight) / 2, width, kButtonHeight);
+    button->setGeometry(frame.x() + kButtonOffset, frame.y() + (frame.height() - kButtonHeight) / 2, width,
+                        kButtonHeight);
     rbCol[static_cast<std::size_t>(index)] = button;
   }
 }

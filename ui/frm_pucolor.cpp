@@ -3,6 +3,7 @@
 #include "clickable_label.h"
 #include "handler_guard.h"
 #include "pictures.h"
+#include "swatch_grid.h"
 #include "ui_fonts.h"
 
 #include <QFrame>
@@ -15,11 +16,7 @@ constexpr int kBorder = 1;
 constexpr int kClientWidth = 432;
 constexpr int kClientHeight = 248;
 constexpr int kRows = 5;
-constexpr int kSwatchWidth = 46;
-constexpr int kSwatchHeight = 38;
 constexpr std::array<int, 3> kColumnX{3, 131, 259};
-constexpr int kRowPitch = 44;
-constexpr int kFirstRowY = 3;
 constexpr int kLabelGap = 4;     // between a swatch and its name
 constexpr int kLabelWidth = 74;  // names that do not fit wrap onto a second line
 constexpr int kScaledEntry = 13; // its picture is scaled into the frame
@@ -37,21 +34,18 @@ TfrmPUColor::TfrmPUColor(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Fra
 
   for (int n = 1; n <= kPUColourCount; ++n) {
     const int index = n - 1;
-    const int x = kColumnX[static_cast<std::size_t>(index / kRows)];
-    const int y = kFirstRowY + (index % kRows) * kRowPitch;
+    const QRect frame = SwatchGrid::Frame(index, kRows, kColumnX);
     const PUColour &colour = PUColours()[static_cast<std::size_t>(index)];
 
     auto *img = new ClickableLabel(panel);
-    img->setObjectName(QStringLiteral("imgCol%1").arg(n));
-    img->setGeometry(x, y, kSwatchWidth, kSwatchHeight);
-    img->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SwatchGrid::PlaceSwatch(img, n, frame);
     img->setScaledContents(n == kScaledEntry);
     img->setPixmap(Pictures::puSwatch(n));
     img->setCursor(Qt::PointingHandCursor);
 
     auto *lbl = new ClickableLabel(QString::fromUtf16(colour.label), panel);
     lbl->setObjectName(QStringLiteral("lblCol%1").arg(n));
-    lbl->setGeometry(x + kSwatchWidth + kLabelGap, y, kLabelWidth, kSwatchHeight);
+    lbl->setGeometry(frame.x() + frame.width() + kLabelGap, frame.y(), kLabelWidth, frame.height());
     lbl->setTextFormat(Qt::PlainText);
     lbl->setWordWrap(true);
     lbl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -85,7 +85,8 @@ private:
   // Would a press at `pos` (in this window) move the focus to another widget?
   bool pressMovesFocus(const QPoint &pos) const;
   bool refuseIncompletePhone();
-  void refuseLeaving(QWidget *field, const QString &message);
+  // `ok` when the field passed its check; otherwise shows `message` and keeps the focus in it.
+  bool checkOnLeaving(QWidget *field, bool ok, const QString &message);
   void placeOrder();
   void report(const QString &text);
 

@@ -26,30 +26,24 @@ QWidget *FocusTarget(QWidget *widget) {
 
 } // namespace
 
-void TfrmZakaz::refuseLeaving(QWidget *field, const QString &message) {
-  Dialogs::showMessage(nullptr, message);  // centred on the screen
-  field->setFocus(Qt::OtherFocusReason);
+bool TfrmZakaz::checkOnLeaving(QWidget *field, bool ok, const QString &message) {
+  if (!ok) {
+    Dialogs::showMessage(nullptr, message);  // centred on the screen
+    field->setFocus(Qt::OtherFocusReason);
+  }
+  return ok;
 }
 
 bool TfrmZakaz::lbledNameExit() {
-  if (NameFieldOk(lbledName->text()))
-    return true;
-  refuseLeaving(lbledName, kEmptyFieldMessage);
-  return false;
+  return checkOnLeaving(lbledName, NameFieldOk(lbledName->text()), kEmptyFieldMessage);
 }
 
 bool TfrmZakaz::lbledEMailExit() {
-  if (EMailFieldOk(lbledEMail->text()))
-    return true;
-  refuseLeaving(lbledEMail, kBadEMailMessage);
-  return false;
+  return checkOnLeaving(lbledEMail, EMailFieldOk(lbledEMail->text()), kBadEMailMessage);
 }
 
 bool TfrmZakaz::medTelExit() {
-  if (PhoneFieldOk(medTel->fieldText()))
-    return true;
-  refuseLeaving(medTel, kBadPhoneMessage);
-  return false;
+  return checkOnLeaving(medTel, PhoneFieldOk(medTel->fieldText()), kBadPhoneMessage);
 }
 
 // The masked field's own check, before medTelExit: a number typed into but not

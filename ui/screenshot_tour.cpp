@@ -38,8 +38,21 @@ void StartScreenshotTour(TintoraWindows &windows, const QString &directory) {
     widget->grab().save(QDir(directory).filePath(name + QStringLiteral(".png")));
   };
   auto next = [frmMain] { frmMain->bbNext->click(); };
+  auto prev = [frmMain] { frmMain->bbPrev->click(); };
   auto steps = std::make_shared<std::vector<Step>>();
   auto add = [&steps](Step step) { steps->push_back(std::move(step)); };
+  auto repeat = [&add](int times, const Step &step) {
+    for (int i = 0; i < times; ++i)
+      add(step);
+  };
+  // Shows a window for one turn, grabs it and hides it again.
+  auto shootWindow = [&add, grab](QWidget *window, const QString &name) {
+    add([window] { window->show(); });
+    add([grab, window, name] {
+      grab(window, name);
+      window->hide();
+    });
+  };
 
   // The road of one order: waterproofing, roof, concrete, summer, 100, the default colour.
   const QStringList pageNames{QStringLiteral("page0-work-type"), QStringLiteral("page1-object"),
@@ -53,35 +66,19 @@ void StartScreenshotTour(TintoraWindows &windows, const QString &directory) {
   }
   add([frmMain] { frmMain->lblHint->show(); });
   add([grab, frmMain] { grab(frmMain, QStringLiteral("page6-offer-hint")); });
-  add([w] { w->frmAboutArm.show(); });
-  add([grab, w] {
-    grab(&w->frmAboutArm, QStringLiteral("reinforcement-dialog"));
-    w->frmAboutArm.hide();
-    w->frmZakaz.show();
-  });
-  add([grab, w] {
-    grab(&w->frmZakaz, QStringLiteral("order-form"));
-    w->frmZakaz.hide();
-  });
+  shootWindow(&w->frmAboutArm, QStringLiteral("reinforcement-dialog"));
+  shootWindow(&w->frmZakaz, QStringLiteral("order-form"));
 
   // A polyurethane floor coating: floor, concrete, and the picker button under the offer.
-  for (int step = 0; step < 6; ++step)
-    add([frmMain] { frmMain->bbPrev->click(); });
+  repeat(6, prev);
   add([frmMain] { frmMain->rgTipRabot->button(1)->click(); });
-  for (int step = 0; step < 6; ++step)
-    add(next);
+  repeat(6, next);
   add([grab, frmMain] { grab(frmMain, QStringLiteral("page6-offer-polyurethane")); });
-  add([w] { w->frmPUColor.show(); });
-  add([grab, w] {
-    grab(&w->frmPUColor, QStringLiteral("polyurethane-picker"));
-    w->frmPUColor.hide();
-  });
+  shootWindow(&w->frmPUColor, QStringLiteral("polyurethane-picker"));
   // Page 3 in its roof-quality form: back to the start, roof on profiled metal sheets.
-  for (int step = 0; step < 6; ++step)
-    add([frmMain] { frmMain->bbPrev->click(); });
+  repeat(6, prev);
   add([frmMain] { frmMain->rgTipRabot->button(0)->click(); });
-  add(next);
-  add(next);
+  repeat(2, next);
   add([frmMain] { frmMain->rgMaterial->button(4)->click(); });
   add(next);
   add([grab, frmMain] { grab(frmMain, QStringLiteral("page3-roof-quality")); });

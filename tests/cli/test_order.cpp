@@ -2,7 +2,7 @@
 // refusals, and sending to a real SMTP server on loopback.
 #include "support_cli.h"
 
-#include "../order/smtp_test_server.h"
+#include "smtp_test_servers.h"
 
 #include <QDate>
 #include <QLocale>
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                 u"the order's fields and --print-mail need --order LINE; see --help"}));
 
 TEST(CliOrder, SendsToTheServerAndPrintsTheFormsMessage) {
-  SmtpTestServer server;
+  smtp_test::TestServer server;
   ASSERT_TRUE(server.startServer(kAccount, kPassword)) << server.problem().toStdString();
   const CliRun run = RunTintoraOffer(OrderOf(30, kContact),
                                      {"TINTORA_SMTP_HOST=localhost", QStringLiteral("TINTORA_SMTP_PORT=%1").arg(server.port()),
@@ -110,7 +110,7 @@ TEST(CliOrder, SendsToTheServerAndPrintsTheFormsMessage) {
 }
 
 TEST(CliOrder, ConnectionErrorExitsOneWithItsText) {
-  SmtpTestServer server;
+  smtp_test::TestServer server;
   ASSERT_TRUE(server.startPeer(QStringLiteral("greeting_refused"))) << server.problem().toStdString();
   const CliRun run = RunTintoraOffer(OrderOf(30, kContact),
                                      {"TINTORA_SMTP_HOST=localhost", QStringLiteral("TINTORA_SMTP_PORT=%1").arg(server.port()),

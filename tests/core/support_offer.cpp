@@ -1,7 +1,6 @@
 #include "support_offer.h"
 
-#include <QFile>
-#include <algorithm>
+#include "catalogue.h"
 
 QStringList LinesOf(const OfferDocument &doc) {
   QStringList out;
@@ -12,24 +11,45 @@ QStringList LinesOf(const OfferDocument &doc) {
 
 QStringList ComposedOffer::lines() const { return LinesOf(doc); }
 
-QStringList ReadGolden(const QString &name) {
-  QFile file(QStringLiteral(TINTORA_GOLDEN_DIR "/") + name + QStringLiteral(".txt"));
-  if (!file.open(QIODevice::ReadOnly))
-    return {QStringLiteral("<missing golden file %1>").arg(file.fileName())};
-  QString text = QString::fromUtf8(file.readAll());
-  if (text.endsWith(QLatin1Char('\n')))
-    text.chop(1);
-  return text.split(QLatin1Char('\n'));
+std::string Joined(const QStringList &lines) {
+  return lines.join(QLatin1Char('\n')).toStdString();
 }
 
-QString DescribeDifference(const QStringList &expected, const QStringList &actual) {
-  QString out;
-  const qsizetype n = std::max(expected.size(), actual.size());
-  for (qsizetype i = 0; i < n; ++i) {
-    const QString e = i < expected.size() ? expected[i] : QStringLiteral("<none>");
-    const QString a = i < actual.size() ? actual[i] : QStringLiteral("<none>");
-    if (e != a)
-      out += QStringLiteral("line %1:\n  expected: [%2]\n  actual:   [%3]\n").arg(i).arg(e, a);
+int IndexOfLine(const ComposedOffer &offer, const QString &text, int from) {
+  return static_cast<int>(offer.lines().indexOf(text, from));
+}
+
+QStringList LinesAfterSummary(const QStringList &lines) {
+  const QString rule(56, QLatin1Char('-'));
+  const qsizetype second = lines.indexOf(rule, lines.indexOf(rule) + 1);
+  return second < 0 ? QStringList() : lines.mid(second + 2);
+}
+
+QStringList VariantTitles(const QStringList &lines) {
+  QStringList titles;
+  for (const QString &line : lines) {
+    if (line.startsWith(QStringLiteral("Вариант")))
+      titles << line;
   }
-  return out;
+  return titles;
+}
+
+int ProductOfLine(const QString &line) {
+  int best = 0;
+  for (int n = 1; n <= 32; ++n) {
+    if (line.startsWith(ProductNames(n)) && (best == 0 || ProductNames(n).size() > ProductNames(best).size()))
+      best = n;
+  }
+  return best;
+}
+
+std::vector<int> ProductsFrom(const QStringList &lines, qsizetype from) {
+  std::vector<int> products;
+  for (qsizetype i = from; i < lines.size(); ++i) {
+    if (i > from && lines[i].startsWith(QStringLiteral("Вариант")))
+      break;
+    if (lines[i].startsWith(ProductLineMarker))
+      products.push_back(ProductOfLine(lines[i]));
+  }
+  return products;
 }

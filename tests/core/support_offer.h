@@ -1,11 +1,19 @@
 #pragma once
 
+#include "golden_files.h"
 #include "offer_answers.h"
 #include "offer_composer.h"
 #include "offer_context.h"
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
+
+// The line under every scenario heading and variant title.
+inline const QString kSeparator = QStringLiteral("---------------");
+// The computed title of the first variant.
+inline const QString kFirstVariant = QStringLiteral("Вариант  Первый :");
 
 // A composition outside the wizard: the state, the document and the buttons it writes.
 struct ComposedOffer {
@@ -23,7 +31,16 @@ struct ComposedOffer {
 
 // The text of every line, one per entry.
 QStringList LinesOf(const OfferDocument &doc);
-// Reads tests/golden/<name>.txt as lines (UTF-8, one document line per text line).
-QStringList ReadGolden(const QString &name);
-// A readable line-by-line difference ("" when equal) for failure messages.
-QString DescribeDifference(const QStringList &expected, const QStringList &actual);
+// The lines joined by newlines, for readable failure messages.
+std::string Joined(const QStringList &lines);
+// The first line index whose text equals `text`, or -1.
+int IndexOfLine(const ComposedOffer &offer, const QString &text, int from = 0);
+// The lines after the summary, which ends with its second rule and an empty line; none
+// when there is no such rule.
+QStringList LinesAfterSummary(const QStringList &lines);
+// The variant titles of an offer: every line that begins with "Вариант".
+QStringList VariantTitles(const QStringList &lines);
+// The product number whose catalogue name begins `line`, the longest such name; 0 if none.
+int ProductOfLine(const QString &line);
+// Products priced from line `from` up to the next variant title (or the end).
+std::vector<int> ProductsFrom(const QStringList &lines, qsizetype from);

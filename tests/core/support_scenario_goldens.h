@@ -1,20 +1,13 @@
 #pragma once
 
+#include "support_answer_texts.h"
 #include "support_offer.h"
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
 #include <string>
 #include <vector>
-
-// Answer texts exactly as the wizard's lists hold them.
-namespace answers {
-extern const QString kWaterproofing, kThermalInsulation, kFireProtection, kAnticorrosion;
-extern const QString kRoof, kPools, kMetalStructures;
-extern const QString kConcrete, kWood, kBlackMetal, kAluminium, kGalvanized, kTile, kNaturalStone, kPvc;
-extern const QString kSummer, kWinter;               // the "0 градусов" temperature answers
-extern const QString kInitialSummer, kInitialWinter; // the start-up temperature answers ("0С)")
-} // namespace answers
 
 // Waterproofing walk: object and material pages visited, page 3 left with `mainAnswer`
 // (or, when skipped, still holding what rule PR4 wrote: the summer answer).
@@ -30,26 +23,21 @@ struct GoldenOffer {
   OfferAnswers answers;
   double area = 100.0;
   bool colourPageShown = true;
-  int colour = 0; // palette button clicked on page 5; 0: none
+  int colour = 0;   // palette button clicked on page 5; 0: none
+  int puColour = 0; // picked in the polyurethane picker once the offer is shown; 0: none
 };
 
 // Composes as the wizard does: on the step from page 4 (bPUColorUpdate true), then, when
-// the colour page is shown, after the palette click on the step to the offer page.
+// the colour page is shown, after the palette click on the step to the offer page, then
+// after a pick in the polyurethane picker.
 void ComposeAsWizard(ComposedOffer &offer, const GoldenOffer &golden);
-// The case names listed in tests/golden/<casesFile>.cases, in order.
-QStringList GoldenCaseNames(const QString &casesFile);
 // Names of the offers, in order.
 QStringList NamesOf(const std::vector<GoldenOffer> &offers);
-// The lines joined by newlines, for readable failure messages.
-std::string Joined(const QStringList &lines);
-// The product number whose catalogue name begins `line`, the longest such name; 0 if none.
-int ProductOfLine(const QString &line);
-// The first line index whose text equals `text`, or -1.
-int IndexOfLine(const ComposedOffer &offer, const QString &text, int from = 0);
+// With TINTORA_GOLDEN_OUT set to a folder, the composed offer is written there as a
+// golden-format file (and <name>.fmt: each line's colour, or "plain"), to be reviewed
+// before it replaces a golden file.
+void DumpForReview(const QString &name, const OfferDocument &doc);
 
-#include <ostream>
-// A test name from the offer's name: letters and digits, '_' for anything else.
-std::string TestNameOf(const GoldenOffer &offer);
 // Test names show the offer's name instead of its bytes.
 inline void PrintTo(const GoldenOffer &offer, std::ostream *os) {
   *os << offer.name.toStdString();

@@ -1,3 +1,4 @@
+#include "answer_picking.h"
 #include "wizard.h"
 #include "wizard_test_host.h"
 
@@ -20,19 +21,6 @@ struct Answers {
   int material = 0; // number in the full material list, 0 keeps the selected one
   int page3 = 0;    // index of the page-3 main answer
 };
-
-QString Material(int number) {
-  return Questionnaire::materialsAll().at(number - 1);
-}
-QString Object(int number) {
-  return Questionnaire::objectsAll().at(number - 1);
-}
-
-void SelectText(AnswerList &list, const QString &text) {
-  const int index = static_cast<int>(list.items().indexOf(text));
-  ASSERT_GE(index, 0) << text.toStdString();
-  list.select(index);
-}
 
 void Answer(Wizard &w, const Answers &a) {
   switch (w.shownPage()) {
@@ -64,6 +52,14 @@ Pages WalkForward(Wizard &w, const Answers &a) {
     shown.push_back(w.shownPage());
   }
   return shown;
+}
+
+// Presses Next, answering on the way, until `page` is shown.
+void WalkTo(Wizard &w, const Answers &a, int page) {
+  for (int press = 0; press < 10 && w.shownPage() != page; ++press) {
+    Answer(w, a);
+    w.bbNextClick();
+  }
 }
 
 Pages WalkBack(Wizard &w) {
@@ -152,12 +148,8 @@ void CheckObjectRow(Work work, const ObjectRow &row) {
 
       // The list offered on page 2 and the question asked on page 3.
       Wizard w;
-      while (w.shownPage() < 2)
-        (Answer(w, answers), w.bbNextClick());
-      QStringList offered;
-      for (const int n : row.materials)
-        offered.append(Material(n));
-      EXPECT_EQ(w.pages.rgMaterial.items(), offered);
+      WalkTo(w, answers, 2);
+      EXPECT_EQ(w.pages.rgMaterial.items(), Materials(row.materials));
       if (showsPage3) {
         Answer(w, answers);
         w.bbNextClick();
@@ -209,14 +201,6 @@ TEST(Navigation, StartValues) {
   EXPECT_EQ(w.selectedPaletteColour(), 1);
 }
 
-// Walks to page 4 with the answers given.
-void ToAreaPage(Wizard &w, const Answers &a) {
-  while (w.shownPage() != 4) {
-    Answer(w, a);
-    w.bbNextClick();
-  }
-}
-
 TEST(Navigation, AreaThatIsZeroOrNoNumberKeepsTheUserOnPageFour) {
   const QString texts[] = {QStringLiteral("0"),     QStringLiteral("0,0"), QString(),
                            QStringLiteral("1,2,3"), QStringLiteral(","),   QStringLiteral("12.5")};
@@ -224,7 +208,7 @@ TEST(Navigation, AreaThatIsZeroOrNoNumberKeepsTheUserOnPageFour) {
     SCOPED_TRACE(text.toStdString());
     RecordingHost host;
     Wizard w(&host);
-    ToAreaPage(w, Answers{});
+    WalkTo(w, Answers{}, 4);
     // A good area first, so a bad text cannot fall back on it.
     w.bbNextClick();
     w.bbPrevClick();
@@ -245,7 +229,7 @@ TEST(Navigation, AreaThatIsZeroOrNoNumberKeepsTheUserOnPageFour) {
 TEST(Navigation, AreaWithADecimalCommaIsAccepted) {
   RecordingHost host;
   Wizard w(&host);
-  ToAreaPage(w, Answers{});
+  WalkTo(w, Answers{}, 4);
   w.pages.medSText = QStringLiteral("12,5");
   w.bbNextClick();
   EXPECT_EQ(w.shownPage(), 5);
@@ -279,7 +263,7 @@ TEST(Navigation, BackOnPageZeroStays) {
 
 TEST(Navigation, WizardWithoutHostIgnoresMessagesAndSaves) {
   Wizard w;
-  ToAreaPage(w, Answers{});
+  WalkTo(w, Answers{}, 4);
   w.pages.medSText = QStringLiteral("0");
   w.bbNextClick();
   EXPECT_EQ(w.shownPage(), 4);
@@ -308,7 +292,7 @@ TEST(Navigation, OfferIsComposedOnEveryArrivalAtRawPageFiveOrSix) {
 
   RecordingHost colourHost;
   Wizard colour(&colourHost);
-  ToAreaPage(colour, Answers{});
+  WalkTo(colour, Answers{}, 4);
   colour.bbNextClick(); // 4 -> 5
   colour.bbNextClick(); // 5 -> 6
   colour.bbPrevClick(); // 6 -> 5
@@ -329,7 +313,7 @@ TEST(Navigation, LeavingTheOfferPageHidesTheOfferButtons) {
 TEST(Navigation, TransparentAnswerLeftFromWaterproofingSkipsTheColourPageOfAnticorrosion) {
   Wizard w;
   const Answers softRoof{kWaterproofing, Object(1), 4, 0};
-  ToAreaPage(w, softRoof);
+  WalkTo(w, softRoof, 4);
   ASSERT_EQ(w.pages.rgTemperature.selectedText(), QStringLiteral("Цвет покрытия прозрачный"));
   EXPECT_EQ(WalkBack(w), (Pages{4, 3, 2, 1, 0}));
 
@@ -340,7 +324,7 @@ TEST(Navigation, TransparentAnswerLeftFromWaterproofingSkipsTheColourPageOfAntic
 // Page-3 situations, each reached through the wizard.
 TEST(Navigation, MetalRoofAsksTheRoofQualityWithoutSecondQuestion) {
   Wizard w;
-  ToAreaPage(w, Answers{kWaterproofing, Object(1), 5, 0});
+  WalkTo(w, Answers{kWaterproofing, Object(1), 5, 0}, 4);
   w.bbPrevClick();
   ASSERT_EQ(w.shownPage(), 3);
   EXPECT_EQ(w.pages.tabCaption(3), QStringLiteral("Качество кровли"));
@@ -351,10 +335,8 @@ TEST(Navigation, MetalRoofAsksTheRoofQualityWithoutSecondQuestion) {
 TEST(Navigation, SlateRoofShowsTheRoofConditionAgainOnReturn) {
   Wizard w;
   const Answers slate{kWaterproofing, Object(1), 8, 0};
-  while (w.shownPage() != 3) {
-    Answer(w, slate);
-    w.bbNextClick();
-  }
+  WalkTo(w, slate, 3);
+  ASSERT_EQ(w.shownPage(), 3);
   EXPECT_EQ(w.pages.tabCaption(3), QStringLiteral("Температура ОВ"));
   EXPECT_EQ(w.pages.rgTemperature.items(),
             (QStringList{QStringLiteral("Летнее время (Температура при окрашивании выше 0 градусов)"),
@@ -374,7 +356,7 @@ TEST(Navigation, SlateRoofShowsTheRoofConditionAgainOnReturn) {
 
 TEST(Navigation, ZincMetalStructuresAskTheTemperatureWithoutSecondQuestion) {
   Wizard w;
-  ToAreaPage(w, Answers{kWaterproofing, Object(8), 7, 0});
+  WalkTo(w, Answers{kWaterproofing, Object(8), 7, 0}, 4);
   w.bbPrevClick();
   ASSERT_EQ(w.shownPage(), 3);
   EXPECT_EQ(w.pages.rgTemperature.count(), 2);
@@ -385,7 +367,7 @@ TEST(Navigation, ZincMetalStructuresAskTheTemperatureWithoutSecondQuestion) {
 
 TEST(Navigation, RoofQualityThirdAnswerBecomesWinterOnAConcreteBase) {
   Wizard w;
-  ToAreaPage(w, Answers{kWaterproofing, Object(1), 5, 2});
+  WalkTo(w, Answers{kWaterproofing, Object(1), 5, 2}, 4);
   w.bbPrevClick(); // 3
   w.bbPrevClick(); // 2
   ASSERT_EQ(w.shownPage(), 2);
@@ -416,7 +398,7 @@ TEST(Navigation, WorkTypesWithoutObjectPagesOnPageThree) {
 
     // After a waterproofing walk that ended on the roof-quality question, it stays.
     Wizard after;
-    ToAreaPage(after, Answers{kWaterproofing, Object(1), 5, 0});
+    WalkTo(after, Answers{kWaterproofing, Object(1), 5, 0}, 4);
     WalkBack(after);
     after.pages.rgTipRabot.select(c.work);
     after.bbNextClick();
@@ -428,7 +410,7 @@ TEST(Navigation, WorkTypesWithoutObjectPagesOnPageThree) {
 
 TEST(Navigation, HeavyRustLastsUntilPageThreeIsLeftWithAnotherAnswer) {
   Wizard w;
-  ToAreaPage(w, Answers{kWaterproofing, Object(1), 5, 0});
+  WalkTo(w, Answers{kWaterproofing, Object(1), 5, 0}, 4);
   EXPECT_TRUE(w.state.bHeavyRust);
 
   w.bbPrevClick(); // back on page 3
@@ -451,7 +433,7 @@ TEST(Navigation, HeavyRustLastsUntilPageThreeIsLeftWithAnotherAnswer) {
 
 TEST(Navigation, SkippedPagesKeepTheirAnswers) {
   Wizard w;
-  ToAreaPage(w, Answers{kWaterproofing, Object(3), 2, 1});
+  WalkTo(w, Answers{kWaterproofing, Object(3), 2, 1}, 4);
   WalkBack(w);
   // Waterproofing rewrites the objects on entering page 1; thermal insulation skips it.
   EXPECT_EQ(w.pages.rgVidObj.selectedText(), Object(1));

@@ -1,59 +1,16 @@
-#include "offer_document.h"
+#include "document_steps.h"
+#include "test_case_names.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <ostream>
-#include <string>
 #include <vector>
 
 namespace {
 
-// A test name from a case's description: letters and digits, the rest as '_'.
-std::string CaseName(const char *description) {
-  std::string name(description);
-  for (char &c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c)))
-      c = '_';
-  }
-  return name;
-}
-
-const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
-const QString kTahoma = QStringLiteral("Tahoma");
-
-// One call on the document.
-struct Step {
-  enum Kind { Colored, Plain, Clear } kind;
-  QString text;
-  LineColor color = kBlack;
-  bool bold = false;
-  int size = 8;
-};
-
-Step Colored(const QString &text, LineColor color, bool bold, int size = 8) {
-  return Step{Step::Colored, text, color, bold, size};
-}
-Step Plain(const QString &text) { return Step{Step::Plain, text}; }
-Step Clear() { return Step{Step::Clear, QString()}; }
-
-void Apply(OfferDocument &doc, const Step &step) {
-  switch (step.kind) {
-  case Step::Colored:
-    doc.addColoredLine(step.text, step.color, step.bold, step.size);
-    break;
-  case Step::Plain:
-    doc.addPlainLine(step.text);
-    break;
-  case Step::Clear:
-    doc.clear();
-    break;
-  }
-}
-
 struct FormatCase {
   const char *name;
-  std::vector<Step> steps;
+  std::vector<DocumentStep> steps;
   std::vector<OfferLine> expected;
 };
 void PrintTo(const FormatCase &testCase, std::ostream *out) { *out << testCase.name; }
@@ -85,10 +42,7 @@ const FormatCase kFormatCases[] = {
 class OfferDocumentFormat : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(OfferDocumentFormat, LinesCarryTheFormatOfTheViewAtTheirEnd) {
-  OfferDocument doc;
-  for (const Step &step : GetParam().steps)
-    Apply(doc, step);
-
+  const OfferDocument doc = DocumentOf(GetParam().steps);
   const std::vector<OfferLine> &expected = GetParam().expected;
   ASSERT_EQ(doc.count(), static_cast<int>(expected.size()));
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -104,7 +58,7 @@ TEST_P(OfferDocumentFormat, LinesCarryTheFormatOfTheViewAtTheirEnd) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Semantics, OfferDocumentFormat, testing::ValuesIn(kFormatCases),
-                         [](const testing::TestParamInfo<FormatCase> &info) { return CaseName(info.param.name); });
+                         [](const testing::TestParamInfo<FormatCase> &info) { return TestCaseName(info.param.name); });
 
 TEST(OfferDocument, DefaultFormatIsTahoma8BlackRegular) {
   EXPECT_EQ(OfferDocument::defaultFormat(), (LineFormat{kBlack, 8, false, kTahoma}));

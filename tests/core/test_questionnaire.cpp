@@ -1,3 +1,4 @@
+#include "answer_picking.h"
 #include "questionnaire.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,12 @@ const QStringList kFireItems{QStringLiteral("R90"), QStringLiteral("R120")};
 const QStringList kRoofConditionItems{QStringLiteral("Кровля протекает."),
                                       QStringLiteral("Кровля не протекает. Только обновить цвет.")};
 
-QString Material(int number) {
-  return Questionnaire::materialsAll().at(number - 1);
-}
-
-void SelectText(AnswerList &list, const QString &text) {
-  const int index = static_cast<int>(list.items().indexOf(text));
-  ASSERT_GE(index, 0) << text.toStdString();
-  list.select(index);
+// The full object and material lists with entries `object` and `material` (1-based) selected.
+void SelectObjectAndMaterial(Questionnaire &q, int object, int material) {
+  q.rgVidObj.setItems(Questionnaire::objectsAll());
+  q.rgVidObj.select(object - 1);
+  q.rgMaterial.setItems(Questionnaire::materialsAll());
+  q.rgMaterial.select(material - 1);
 }
 
 TEST(Questionnaire, InitialListsAndSelections) {
@@ -230,10 +229,7 @@ TEST(Questionnaire, PR3LeavingPageOneWritesTheMaterialsOfTheObject) {
     q.rgVidObj.select(object);
     q.rgMaterial.select(1);
     q.pageLeft(1, state, buttons);
-    QStringList expected;
-    for (const int n : materialsByObject[static_cast<std::size_t>(object)])
-      expected.append(Material(n));
-    EXPECT_EQ(q.rgMaterial.items(), expected) << object;
+    EXPECT_EQ(q.rgMaterial.items(), Materials(materialsByObject[static_cast<std::size_t>(object)])) << object;
     EXPECT_EQ(q.rgMaterial.selectedIndex(), 0) << object;
   }
 }
@@ -262,10 +258,7 @@ TEST(Questionnaire, PR4LeavingPageTwoSetsThePageThreeQuestions) {
     Questionnaire q;
     SelectionState state;
     OfferButtons buttons;
-    q.rgVidObj.setItems(Questionnaire::objectsAll());
-    q.rgVidObj.select(c.object - 1);
-    q.rgMaterial.setItems(Questionnaire::materialsAll());
-    q.rgMaterial.select(c.material - 1);
+    SelectObjectAndMaterial(q, c.object, c.material);
     // A visible fire question with its second answer: any change shows.
     q.setSecondQuestionVisible(c.second != Second::RoofCondition);
     q.rgOgneStoi.select(1);
@@ -291,10 +284,7 @@ TEST(Questionnaire, PR5EnteringPageThreeForAluminiumZincOrSlate) {
     SCOPED_TRACE(testing::Message() << "object " << c.object << ", material " << c.material);
     Questionnaire q;
     SelectionState state;
-    q.rgVidObj.setItems(Questionnaire::objectsAll());
-    q.rgVidObj.select(c.object - 1);
-    q.rgMaterial.setItems(Questionnaire::materialsAll());
-    q.rgMaterial.select(c.material - 1);
+    SelectObjectAndMaterial(q, c.object, c.material);
     q.pageEntered(3, state);
     EXPECT_EQ(q.mainQuestion(), c.changes ? MainQuestion::TemperatureAndRoof : MainQuestion::TemperatureInitial);
     EXPECT_EQ(q.secondQuestionVisible(), c.secondVisible);

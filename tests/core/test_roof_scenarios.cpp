@@ -1,9 +1,8 @@
 // Roof waterproofing R1-R18: golden offers, row styles, buttons and the state they leave.
 #include "catalogue.h"
+#include "golden_offer_tests.h"
 #include "palette.h"
 #include "scenarios/scenarios.h"
-#include "selection_key.h"
-#include "support_scenario_goldens.h"
 
 #include <gtest/gtest.h>
 
@@ -13,33 +12,11 @@ namespace {
 
 using namespace answers;
 
-const QString kFused = QStringLiteral("Наплавляемые рулонные материалы Типа Рубероид, Технониколь и тп");
-const QString kSoftTiles = QStringLiteral("Мягкая черепица типа Шинглас и тп");
-const QString kSlate = QStringLiteral("Шифер");
-const QString kBitumen = QStringLiteral("Битум и гудрон");
-const QString kAsphalt = QStringLiteral("Асфальт");
-const QString kRubberCrumb = QStringLiteral("Покрытия из резиновой крошки и рулонной резины");
-
 const QString kTransparencyCaption = QStringLiteral("Прозрачность");
-const QString kTransparent = QStringLiteral("Цвет покрытия прозрачный");
-const QString kOpaque = QStringLiteral("Цвет покрытия непрозрачный");
-
 const QString kRoofQuality = QStringLiteral("Качество кровли");
-const QString kHeavyRust = QStringLiteral("Кровля протекает. Количество ржавчины больше 10% площади.");
-const QString kLittleRust =
-    QStringLiteral("Кровля протекает. Количество ржавчины незначительное (меньше 10% площади).");
-const QString kRepaintOnly = QStringLiteral("Кровля не протекает. Нужно только обновить цвет");
-
-const QString kLeaking = QStringLiteral("Кровля протекает.");
-const QString kNotLeaking = QStringLiteral("Кровля не протекает. Только обновить цвет.");
 
 constexpr int kSuperWhite = 24;
 constexpr int kBaseWhite = 23; // " Белый-База А", with its leading blank
-
-// After this offer the user picks "Прозрачный" (13) in the polyurethane picker,
-// which composes the offer again without remapping the polyurethane colour.
-const QString kPickedPUColourOffer = QStringLiteral("roof-r16-ceramic-tile-picked-pu-colour");
-constexpr int kPickedPUColour = 13;
 
 // Page 3 asks the season (or is skipped and keeps the summer answer rule PR4 wrote).
 OfferAnswers Seasonal(const QString &material, const QString &mainAnswer = kSummer) {
@@ -69,9 +46,9 @@ std::vector<GoldenOffer> RoofOffers() {
       {QStringLiteral("overview-road"), Seasonal(kConcrete), 100.0, true, 1},
       {QStringLiteral("roof-r1-concrete-summer-1m2"), Seasonal(kConcrete), 1.0, true, 0},
       {QStringLiteral("roof-r1-wood-summer-superwhite"), Seasonal(kWood), 25.0, true, kSuperWhite},
-      {QStringLiteral("roof-r1-fused-summer-75m2"), Seasonal(kFused), 75.0, true, 3},
+      {QStringLiteral("roof-r1-fused-summer-75m2"), Seasonal(kFusedRoll), 75.0, true, 3},
       {QStringLiteral("roof-r2-concrete-winter-26m2"), Seasonal(kConcrete, kWinter), 26.0, true, 0},
-      {QStringLiteral("roof-r2-fused-winter-superwhite"), Seasonal(kFused, kWinter), 35.0, true, kSuperWhite},
+      {QStringLiteral("roof-r2-fused-winter-superwhite"), Seasonal(kFusedRoll, kWinter), 35.0, true, kSuperWhite},
       {QStringLiteral("roof-r2-wood-winter-24-9m2"), Seasonal(kWood, kWinter), 24.9, true, 2},
       {QStringLiteral("roof-r3-soft-tiles-transparent"), Asked(kSoftTiles, kTransparencyCaption, kTransparent), 12.5,
        false, 0},
@@ -103,20 +80,11 @@ std::vector<GoldenOffer> RoofOffers() {
       {QStringLiteral("roof-r15-bitumen"), Seasonal(kBitumen), 100.0, true, 16},
       {QStringLiteral("roof-r15-asphalt-superwhite"), Seasonal(kAsphalt), 100.0, true, kSuperWhite},
       {QStringLiteral("roof-r16-ceramic-tile"), Seasonal(kTile), 100.0, true, 4},
-      {kPickedPUColourOffer, Seasonal(kTile), 100.0, true, 21},
+      // "Прозрачный" (13) picked in the polyurethane picker after the offer.
+      {QStringLiteral("roof-r16-ceramic-tile-picked-pu-colour"), Seasonal(kTile), 100.0, true, 21, 13},
       {QStringLiteral("roof-r17-natural-stone"), Seasonal(kNaturalStone), 37.0, false, 0},
       {QStringLiteral("roof-r18-pvc-superwhite"), Seasonal(kPvc), 100.0, true, kSuperWhite},
   };
-}
-
-// bHeavyRust is set when page 3 is left, before any composition.
-void ComposeRoof(ComposedOffer &offer, const GoldenOffer &golden) {
-  offer.state.bHeavyRust = SelectionKey(golden.answers.mainAnswer, 39, 2) == QStringLiteral("БО");
-  ComposeAsWizard(offer, golden);
-  if (golden.name != kPickedPUColourOffer)
-    return;
-  ApplyPUColour(offer.state, kPickedPUColour);
-  offer.compose(golden.answers, false);
 }
 
 GoldenOffer Find(const QString &name) {
@@ -127,21 +95,14 @@ GoldenOffer Find(const QString &name) {
   return {};
 }
 
-class RoofGolden : public testing::TestWithParam<GoldenOffer> {};
-
-TEST_P(RoofGolden, ComposedOfferMatchesGoldenFile) {
+// The offer called `name`, composed as the wizard composes it.
+ComposedOffer Composed(const QString &name) {
   ComposedOffer offer;
-  ComposeRoof(offer, GetParam());
-  const QStringList expected = ReadGolden(GetParam().name);
-  EXPECT_EQ(expected, offer.lines()) << qPrintable(DescribeDifference(expected, offer.lines()));
+  ComposeAsWizard(offer, Find(name));
+  return offer;
 }
 
-INSTANTIATE_TEST_SUITE_P(Offers, RoofGolden, testing::ValuesIn(RoofOffers()),
-                         [](const testing::TestParamInfo<GoldenOffer> &info) {
-                           std::string name = info.param.name.toStdString();
-                           std::replace(name.begin(), name.end(), '-', '_');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Roof, GoldenOfferFile, testing::ValuesIn(RoofOffers()), GoldenOfferTestName);
 
 TEST(RoofGoldenCases, CasesFileListsEveryGoldenOffer) {
   EXPECT_EQ(GoldenCaseNames(QStringLiteral("roof")), NamesOf(RoofOffers()));
@@ -155,17 +116,15 @@ LineColor ColourOf(const ComposedOffer &offer, const QString &text) {
 }
 
 TEST(RoofStyles, HeadingsBlackNotesPurpleTileWarningRed) {
-  ComposedOffer flat;
-  ComposeRoof(flat, Find(QStringLiteral("overview-road")));
+  const ComposedOffer flat = Composed(QStringLiteral("overview-road"));
   EXPECT_EQ(kBlack, ColourOf(flat, QStringLiteral("Гидроизоляция кровли (Летний вариант)")));
   EXPECT_EQ(kBlack, ColourOf(flat, QStringLiteral("Вариант Первый:")));
   EXPECT_EQ(kPurple, ColourOf(flat, QStringLiteral("Плюс: Повышенная прочность, эластичность и срок службы.")));
-  const int separator = IndexOfLine(flat, QStringLiteral("---------------"));
+  const int separator = IndexOfLine(flat, kSeparator);
   ASSERT_GE(separator, 0);
   EXPECT_TRUE(flat.doc.lines()[static_cast<size_t>(separator)].plain);
 
-  ComposedOffer tile;
-  ComposeRoof(tile, Find(QStringLiteral("roof-r16-ceramic-tile")));
+  const ComposedOffer tile = Composed(QStringLiteral("roof-r16-ceramic-tile"));
   EXPECT_EQ(kRed, ColourOf(tile, QStringLiteral("Внимание! Перед началом работ плитку нужно заматировать (поцарапать) "
                                                 "УШМ с насадкой крупной шкуркой и потом обезжирить ацетоном! "
                                                 "Температура нанесения выше 0С!")));
@@ -186,7 +145,7 @@ class RoofButtons : public testing::TestWithParam<ButtonCase> {};
 TEST_P(RoofButtons, ShownOrHiddenByMaterialAndCalculators) {
   ComposedOffer offer;
   offer.buttons.btnDop = true; // left over from an earlier offer
-  ComposeRoof(offer, Find(QString::fromUtf8(GetParam().offer)));
+  ComposeAsWizard(offer, Find(QString::fromUtf8(GetParam().offer)));
   EXPECT_EQ(GetParam().btnDop, offer.buttons.btnDop);
   EXPECT_EQ(GetParam().btnPUColor, offer.buttons.btnPUColor);
 }
@@ -202,16 +161,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ButtonCase{"roof-r15-bitumen", true, false},              // reinforced liquid roofing
                     ButtonCase{"roof-r16-ceramic-tile", false, true},
                     ButtonCase{"roof-r18-pvc-superwhite", false, false}),
-    [](const testing::TestParamInfo<ButtonCase> &info) {
-      std::string name = info.param.offer;
-      std::replace(name.begin(), name.end(), '-', '_');
-      return name;
-    });
+    [](const testing::TestParamInfo<ButtonCase> &info) { return TestCaseName(info.param.offer); });
 
 TEST(WhiteColourRule, WinterFlatRoofKeepsWhiteForTheNextComposition) {
   ComposedOffer offer;
   const GoldenOffer golden = Find(QStringLiteral("roof-r2-fused-winter-superwhite"));
-  ComposeRoof(offer, golden);
+  ComposeAsWizard(offer, golden);
   EXPECT_EQ(QStringLiteral("Белый"), offer.state.sColorName);
   EXPECT_EQ(0.0, offer.state.dColorExtra);
   offer.compose(golden.answers);
@@ -219,15 +174,13 @@ TEST(WhiteColourRule, WinterFlatRoofKeepsWhiteForTheNextComposition) {
 }
 
 TEST(WhiteColourRule, SummerFlatRoofLeavesTheStateAlone) {
-  ComposedOffer offer;
-  ComposeRoof(offer, Find(QStringLiteral("roof-r1-wood-summer-superwhite")));
+  const ComposedOffer offer = Composed(QStringLiteral("roof-r1-wood-summer-superwhite"));
   EXPECT_EQ(QStringLiteral("СуперБелый"), offer.state.sColorName);
   EXPECT_EQ(80.0, offer.state.dColorExtra);
 }
 
 TEST(WhiteColourRule, OtherColoursAreUntouched) {
-  ComposedOffer offer;
-  ComposeRoof(offer, Find(QStringLiteral("roof-r7-metal-heavy-rust")));
+  const ComposedOffer offer = Composed(QStringLiteral("roof-r7-metal-heavy-rust"));
   EXPECT_EQ(QStringLiteral("Красный кирпич"), offer.state.sColorName);
   EXPECT_EQ(60.0, offer.state.dColorExtra);
 }
@@ -241,8 +194,7 @@ struct WorkingValuesCase {
 class RoofWorkingValues : public testing::TestWithParam<WorkingValuesCase> {};
 
 TEST_P(RoofWorkingValues, HoldTheLastPricedRow) {
-  ComposedOffer offer;
-  ComposeRoof(offer, Find(QString::fromUtf8(GetParam().offer)));
+  const ComposedOffer offer = Composed(QString::fromUtf8(GetParam().offer));
   EXPECT_EQ(GetParam().unitPrice, offer.state.dUnitPrice);
   EXPECT_EQ(GetParam().variantTotal, offer.state.dVariantTotal);
 }
@@ -255,11 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WorkingValuesCase{"roof-r7-metal-heavy-rust", 659.0, 13180.0},
                     WorkingValuesCase{"roof-r9-aluminium-leaking-superwhite", 580.0, 98600.0},
                     WorkingValuesCase{"roof-r14-slate-winter-leaking", 0.0, 0.0}), // calculators only
-    [](const testing::TestParamInfo<WorkingValuesCase> &info) {
-      std::string name = info.param.offer;
-      std::replace(name.begin(), name.end(), '-', '_');
-      return name;
-    });
+    [](const testing::TestParamInfo<WorkingValuesCase> &info) { return TestCaseName(info.param.offer); });
 
 // The wizard refuses an area of 0, but the roof's own priced rows must still never order
 // less than 10 units, nor a quantity that is not a number.
@@ -285,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(Areas, RoofMinimumQuantity, testing::Values(0.0, std::n
 TEST(RoofPolyurethane, ColourPickedInThePickerSurvivesRecompositionWithoutUpdate) {
   ComposedOffer offer;
   const GoldenOffer golden = Find(QStringLiteral("roof-r16-ceramic-tile"));
-  ComposeRoof(offer, golden);
+  ComposeAsWizard(offer, golden);
   EXPECT_EQ(QStringLiteral("Жёлтый"), offer.state.sPUColorName);
   ApplyPUColour(offer.state, 6); // "Красный", 30
   offer.compose(golden.answers, false);

@@ -1,7 +1,8 @@
 // The saved offer read back by a real RTF reader (unrtf), plus the writer's own bytes and
 // the failure paths of saving.
-#include "offer_document.h"
+#include "document_steps.h"
 #include "rtf_writer.h"
+#include "test_case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <cctype>
 #include <csignal>
 #include <ostream>
 #include <string>
@@ -27,16 +27,6 @@
 void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
-
-// A test name from a case's description: letters and digits, the rest as '_'.
-std::string CaseName(const char *description) {
-  std::string name(description);
-  for (char &c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c)))
-      c = '_';
-  }
-  return name;
-}
 
 const QChar kMarker(0x0001);
 
@@ -81,7 +71,7 @@ class RtfEscape : public testing::TestWithParam<EscapeCase> {};
 TEST_P(RtfEscape, WritesTextAsAsciiRtf) { EXPECT_EQ(RtfEscapedText(GetParam().text), GetParam().rtf); }
 
 INSTANTIATE_TEST_SUITE_P(Text, RtfEscape, testing::ValuesIn(kEscapeCases),
-                         [](const testing::TestParamInfo<EscapeCase> &info) { return CaseName(info.param.name); });
+                         [](const testing::TestParamInfo<EscapeCase> &info) { return TestCaseName(info.param.name); });
 
 // ---- the document's RTF ----
 
@@ -213,48 +203,36 @@ QString RunUnrtfHtml(const QString &rtfPath, QString *failure) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// A line written to the document, and how unrtf shows it.
 struct ReadbackLine {
-  enum Kind { Colored, Plain } kind;
-  QString text;
-  LineColor color;
-  bool bold;
-  int size;
+  DocumentStep step;
   HtmlLine expected;
 };
 
-const QString kMs = QStringLiteral("MS Sans Serif");
-const QString kTahoma = QStringLiteral("Tahoma");
-
 // Regular lines first: bold, once on, stays on for the rest of the document.
 const std::vector<ReadbackLine> kReadbackLines = {
-    {ReadbackLine::Plain, QStringLiteral("Предложение {черновик}"), kBlack, false, 8,
+    {Plain(QStringLiteral("Предложение {черновик}")),
      {QStringLiteral("Предложение {черновик}"), kTahoma, QStringLiteral("1"), QStringLiteral("#000000"), false}},
-    {ReadbackLine::Colored, QStringLiteral("Путь: C:\\Заказы\\{№ 5}"), kPurple, false, 12,
-     {QStringLiteral("Путь: C:\\Заказы\\{№ 5}"), kMs, QStringLiteral("3"), QStringLiteral("#800080"), false}},
-    {ReadbackLine::Plain, kMarker + QStringLiteral(" Праймер «Тинтора» 10 кг × 100 = 1000"), kBlack, false, 8,
-     {kMarker + QStringLiteral(" Праймер «Тинтора» 10 кг × 100 = 1000"), kMs, QStringLiteral("3"),
+    {Colored(QStringLiteral("Путь: C:\\Заказы\\{№ 5}"), kPurple, false, 12),
+     {QStringLiteral("Путь: C:\\Заказы\\{№ 5}"), kMsSansSerif, QStringLiteral("3"), QStringLiteral("#800080"), false}},
+    {Plain(kMarker + QStringLiteral(" Праймер «Тинтора» 10 кг × 100 = 1000")),
+     {kMarker + QStringLiteral(" Праймер «Тинтора» 10 кг × 100 = 1000"), kMsSansSerif, QStringLiteral("3"),
       QStringLiteral("#800080"), false}},
-    {ReadbackLine::Colored, QStringLiteral("Вариант  Первый :"), kBlue, true, 8,
-     {QStringLiteral("Вариант  Первый :"), kMs, QStringLiteral("1"), QStringLiteral("#0000ff"), true}},
-    {ReadbackLine::Colored, QStringLiteral("Внимание! Ёлки, ёжики"), kRed, false, 8,
-     {QStringLiteral("Внимание! Ёлки, ёжики"), kMs, QStringLiteral("1"), QStringLiteral("#ff0000"), true}},
-    {ReadbackLine::Plain, QString(), kBlack, false, 8,
-     {QString(), kMs, QStringLiteral("1"), QStringLiteral("#ff0000"), true}},
-    {ReadbackLine::Colored, QStringLiteral("Итого: 1000 руб. ") + QString::fromUtf8("\xF0\x9F\x98\x80"), kBlack,
-     false, 8,
-     {QStringLiteral("Итого: 1000 руб. ") + QString::fromUtf8("\xF0\x9F\x98\x80"), kMs, QStringLiteral("1"),
+    {Colored(QStringLiteral("Вариант  Первый :"), kBlue, true),
+     {QStringLiteral("Вариант  Первый :"), kMsSansSerif, QStringLiteral("1"), QStringLiteral("#0000ff"), true}},
+    {Colored(QStringLiteral("Внимание! Ёлки, ёжики"), kRed, false),
+     {QStringLiteral("Внимание! Ёлки, ёжики"), kMsSansSerif, QStringLiteral("1"), QStringLiteral("#ff0000"), true}},
+    {Plain(QString()), {QString(), kMsSansSerif, QStringLiteral("1"), QStringLiteral("#ff0000"), true}},
+    {Colored(QStringLiteral("Итого: 1000 руб. ") + QString::fromUtf8("\xF0\x9F\x98\x80"), kBlack, false),
+     {QStringLiteral("Итого: 1000 руб. ") + QString::fromUtf8("\xF0\x9F\x98\x80"), kMsSansSerif, QStringLiteral("1"),
       QStringLiteral("#000000"), true}},
 };
 
 OfferDocument ReadbackDocument() {
-  OfferDocument doc;
-  for (const ReadbackLine &line : kReadbackLines) {
-    if (line.kind == ReadbackLine::Plain)
-      doc.addPlainLine(line.text);
-    else
-      doc.addColoredLine(line.text, line.color, line.bold, line.size);
-  }
-  return doc;
+  std::vector<DocumentStep> steps;
+  for (const ReadbackLine &line : kReadbackLines)
+    steps.push_back(line.step);
+  return DocumentOf(steps);
 }
 
 TEST(OfferRtfReadback, UnrtfReadsEveryLineWithItsFormat) {
@@ -333,7 +311,7 @@ TEST_P(OfferSaveFailure, ReportsTheFileAndLeavesOthersAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, OfferSaveFailure, testing::ValuesIn(kUnwritableCases),
-                         [](const testing::TestParamInfo<UnwritableCase> &info) { return CaseName(info.param.name); });
+                         [](const testing::TestParamInfo<UnwritableCase> &info) { return TestCaseName(info.param.name); });
 
 // Caps the size of files this process may write, so writing fails even for root.
 class FileSizeLimit {

@@ -1,18 +1,13 @@
 // Pools by material and metal structures (black, aluminium, galvanized).
-#include "palette.h"
+#include "golden_offer_tests.h"
 #include "scenarios/scenarios.h"
 #include "selection_key.h"
-#include "support_scenario_goldens.h"
 
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace answers;
-
-const QString kSeparator = QStringLiteral("---------------");
-const QString kFirstVariant = QStringLiteral("Вариант  Первый :");
 
 std::vector<GoldenOffer> PoolAndMetalOffers() {
   return {
@@ -22,8 +17,9 @@ std::vector<GoldenOffer> PoolAndMetalOffers() {
       {QStringLiteral("pools-wood-summer"), WaterproofingAnswers(kPools, kWood, kSummer), 100.0, true, 1},
       {QStringLiteral("pools-wood-winter"), WaterproofingAnswers(kPools, kWood, kWinter), 30.0, true, 16},
       {QStringLiteral("pools-wood-summer-superwhite-3m2"), WaterproofingAnswers(kPools, kWood, kSummer), 3.0, true, 24},
+      // "Прозрачный (Вуалин)" (13) picked in the polyurethane picker after the offer.
       {QStringLiteral("pools-concrete-summer-10m2-pu-clear"), WaterproofingAnswers(kPools, kConcrete, kSummer), 10.0,
-       true, 10},
+       true, 10, 13},
       // Page 3 is skipped for these materials: it still holds the summer answer rule PR4 wrote.
       {QStringLiteral("pools-metal-superwhite"), WaterproofingAnswers(kPools, kBlackMetal, kSummer), 100.0, true, 24},
       {QStringLiteral("pools-tile"), WaterproofingAnswers(kPools, kTile, kSummer), 50.0, true, 9},
@@ -49,22 +45,7 @@ std::vector<GoldenOffer> PoolAndMetalOffers() {
   };
 }
 
-class PoolsMetalGolden : public testing::TestWithParam<GoldenOffer> {};
-
-TEST_P(PoolsMetalGolden, ComposedOfferMatchesGoldenFile) {
-  ComposedOffer offer;
-  ComposeAsWizard(offer, GetParam());
-  // "Прозрачный (Вуалин)" picked in the polyurethane picker after the offer.
-  if (GetParam().name == QStringLiteral("pools-concrete-summer-10m2-pu-clear")) {
-    ApplyPUColour(offer.state, 13);
-    offer.compose(GetParam().answers, false);
-  }
-  const QStringList expected = ReadGolden(GetParam().name);
-  EXPECT_EQ(expected, offer.lines()) << qPrintable(DescribeDifference(expected, offer.lines()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Offers, PoolsMetalGolden, testing::ValuesIn(PoolAndMetalOffers()),
-                         [](const testing::TestParamInfo<GoldenOffer> &info) { return TestNameOf(info.param); });
+INSTANTIATE_TEST_SUITE_P(PoolsMetal, GoldenOfferFile, testing::ValuesIn(PoolAndMetalOffers()), GoldenOfferTestName);
 
 TEST(PoolsMetalGoldenCases, CasesFileListsEveryGoldenOffer) {
   EXPECT_EQ(GoldenCaseNames(QStringLiteral("pools_metal")), NamesOf(PoolAndMetalOffers()));
@@ -76,10 +57,6 @@ ComposedOffer Compose(const QString &object, const QString &material, bool summe
   offer.state.dArea = area;
   offer.compose(WaterproofingAnswers(object, material, summer ? kSummer : kWinter));
   return offer;
-}
-
-QStringList VariantHeadings(const ComposedOffer &offer) {
-  return offer.lines().filter(QRegularExpression(QStringLiteral("^Вариант ")));
 }
 
 const QStringList kOrdinalHeadings = {QStringLiteral("Вариант  Первый :"), QStringLiteral("Вариант  Второй :"),
@@ -112,10 +89,10 @@ std::vector<Surface> Surfaces() {
 
 TEST(PoolsMetalScenarios, VariantsAreNumberedWithoutGapsAndCountedBySeason) {
   for (const Surface &c : Surfaces()) {
-    EXPECT_EQ(Joined(VariantHeadings(Compose(c.object, c.material, false))),
+    EXPECT_EQ(Joined(VariantTitles(Compose(c.object, c.material, false).lines())),
               Joined(kOrdinalHeadings.mid(0, c.winterVariants)))
         << c.label << ", winter";
-    EXPECT_EQ(Joined(VariantHeadings(Compose(c.object, c.material, true))),
+    EXPECT_EQ(Joined(VariantTitles(Compose(c.object, c.material, true).lines())),
               Joined(kOrdinalHeadings.mid(0, c.summerVariants)))
         << c.label << ", summer";
   }

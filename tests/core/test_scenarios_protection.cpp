@@ -1,16 +1,12 @@
 // Thermal insulation, fire protection (class by bR90) and anticorrosion.
 #include "catalogue.h"
-#include "palette.h"
-#include "support_scenario_goldens.h"
+#include "golden_offer_tests.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace answers;
-
-const QString kSeparator = QStringLiteral("---------------");
-const QString kFirstVariant = QStringLiteral("Вариант  Первый :");
 
 // Thermal insulation never shows the colour page; the others do.
 std::vector<GoldenOffer> ProtectionOffers() {
@@ -35,27 +31,13 @@ std::vector<GoldenOffer> ProtectionOffers() {
        true, 7},
       {QStringLiteral("protection-anticorrosion-winter"), FreshStartAnswers(kAnticorrosion, kInitialWinter), 100.0,
        true, 19},
+      // "Красный" (6) picked in the polyurethane picker after the offer.
       {QStringLiteral("protection-anticorrosion-summer-20m2-pu-red"), FreshStartAnswers(kAnticorrosion, kInitialSummer),
-       20.0, true, 21},
+       20.0, true, 21, 6},
   };
 }
 
-class ProtectionGolden : public testing::TestWithParam<GoldenOffer> {};
-
-TEST_P(ProtectionGolden, ComposedOfferMatchesGoldenFile) {
-  ComposedOffer offer;
-  ComposeAsWizard(offer, GetParam());
-  // "Красный" picked in the polyurethane picker after the offer.
-  if (GetParam().name == QStringLiteral("protection-anticorrosion-summer-20m2-pu-red")) {
-    ApplyPUColour(offer.state, 6);
-    offer.compose(GetParam().answers, false);
-  }
-  const QStringList expected = ReadGolden(GetParam().name);
-  EXPECT_EQ(expected, offer.lines()) << qPrintable(DescribeDifference(expected, offer.lines()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Offers, ProtectionGolden, testing::ValuesIn(ProtectionOffers()),
-                         [](const testing::TestParamInfo<GoldenOffer> &info) { return TestNameOf(info.param); });
+INSTANTIATE_TEST_SUITE_P(Protection, GoldenOfferFile, testing::ValuesIn(ProtectionOffers()), GoldenOfferTestName);
 
 TEST(ProtectionGoldenCases, CasesFileListsEveryGoldenOffer) {
   EXPECT_EQ(GoldenCaseNames(QStringLiteral("protection")), NamesOf(ProtectionOffers()));
@@ -66,21 +48,6 @@ ComposedOffer Compose(const OfferAnswers &answers, double area = 100.0) {
   offer.state.dArea = area;
   offer.compose(answers);
   return offer;
-}
-
-// The scenario's part of the offer: everything after the summary's closing rule and empty line.
-QStringList ScenarioLines(const ComposedOffer &offer) {
-  const QStringList lines = offer.lines();
-  const QString rule(56, QLatin1Char('-'));
-  return lines.mid(lines.indexOf(rule, 2) + 2); // the closing rule, not the opening one
-}
-
-QStringList VariantHeadings(const ComposedOffer &offer) {
-  QStringList headings;
-  for (const QString &line : offer.lines())
-    if (line.startsWith(QStringLiteral("Вариант ")))
-      headings << line;
-  return headings;
 }
 
 // In winter the scenario's empty line and the skipped variant's leading empty line meet.
@@ -96,9 +63,9 @@ TEST(ProtectionScenarios, WinterFireAndThermalStartWithTwoEmptyLinesBeforeTheOnl
   };
   for (const Case &c : cases) {
     const ComposedOffer offer = Compose(c.answers);
-    EXPECT_EQ(Joined(ScenarioLines(offer).mid(0, 5)),
+    EXPECT_EQ(Joined(LinesAfterSummary(offer.lines()).mid(0, 5)),
               Joined({c.heading, QString(), QString(), kFirstVariant, kSeparator}));
-    EXPECT_EQ(Joined(VariantHeadings(offer)), Joined({kFirstVariant}));
+    EXPECT_EQ(Joined(VariantTitles(offer.lines())), Joined({kFirstVariant}));
   }
 }
 
@@ -192,7 +159,8 @@ TEST(ProtectionScenarios, ObjectAndMaterialLeftFromAnEarlierWalkChangeOnlyTheSum
     leftOver.material = kPvc;
     const ComposedOffer first = Compose(fresh);
     const ComposedOffer second = Compose(leftOver);
-    EXPECT_EQ(Joined(ScenarioLines(first)), Joined(ScenarioLines(second)));
+    ASSERT_FALSE(LinesAfterSummary(first.lines()).isEmpty());
+    EXPECT_EQ(Joined(LinesAfterSummary(first.lines())), Joined(LinesAfterSummary(second.lines())));
     EXPECT_EQ(second.lines().contains(QStringLiteral("Вид объекта : ") + kPools), c.summaryShowsThem)
         << qPrintable(c.work);
     EXPECT_EQ(second.lines().contains(QStringLiteral("Материал основания : ") + kPvc), c.summaryShowsThem)

@@ -1,7 +1,8 @@
 // Foundation (B1-B4), facade (A1-A3) and wall and ceiling (W1-W3) offers.
 
-#include "golden_walk.h"
-#include "scenarios/scenarios.h"
+#include "catalogue.h"
+#include "golden_offer_tests.h"
+#include "golden_walk_tests.h"
 
 #include <gtest/gtest.h>
 
@@ -11,53 +12,16 @@ namespace {
 
 using namespace golden_walk;
 
-const QString kCases = QStringLiteral("walls");
-
 // ---- Whole offers against the reviewed golden files ----
 
-class WallGolden : public ::testing::TestWithParam<GoldenCase> {};
-
-TEST_P(WallGolden, ComposedOfferMatchesGolden) {
-  const GoldenCase &c = GetParam();
-  ComposedOffer offer;
-  ComposeWalk(c, offer);
-  const QStringList actual = offer.lines();
-  DumpForReview(c.name, offer.doc);
-  const QStringList expected = ReadGolden(c.name);
-  EXPECT_TRUE(expected == actual) << DescribeDifference(expected, actual).toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(Walls, WallGolden, ::testing::ValuesIn(ReadGoldenCases(kCases)),
-                         [](const ::testing::TestParamInfo<GoldenCase> &info) { return GoldenTestName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Walls, GoldenOfferFile, testing::ValuesIn(WalkOffers(QStringLiteral("walls"))),
+                         GoldenOfferTestName);
 
 // ---- Variant titles: computed for W1, fixed elsewhere, none for single offers ----
 
-struct TitlesCase {
-  const char *caseName;
-  QStringList titles;
-};
-
-QStringList Computed(int first, int last) {
-  QStringList titles;
-  for (int k = first; k <= last; ++k)
-    titles << VariantHeading(k);
-  return titles;
-}
-
-const QStringList kFixedTitles = {QStringLiteral("Вариант Первый:"), QStringLiteral("Вариант Второй:"),
-                                  QStringLiteral("Вариант Третий:"), QStringLiteral("Вариант Четвёртый:"),
-                                  QStringLiteral("Вариант Пятый:")};
-
-class WallTitles : public ::testing::TestWithParam<TitlesCase> {};
-
-TEST_P(WallTitles, OfferHasExactlyTheseVariantTitles) {
-  const TitlesCase &c = GetParam();
-  EXPECT_EQ(VariantTitles(ComposeCase(kCases, QString::fromUtf8(c.caseName))), c.titles);
-}
-
-INSTANTIATE_TEST_SUITE_P(Walls, WallTitles,
-                         ::testing::Values(TitlesCase{"walls-w1-wall-concrete-summer", Computed(1, 6)},
-                                           TitlesCase{"walls-w1-wall-wood-winter", Computed(1, 5)},
+INSTANTIATE_TEST_SUITE_P(Walls, OfferTitles,
+                         testing::Values(TitlesCase{"walls-w1-wall-concrete-summer", ComputedTitles(1, 6)},
+                                           TitlesCase{"walls-w1-wall-wood-winter", ComputedTitles(1, 5)},
                                            TitlesCase{"walls-w2-wall-tile-summer", kFixedTitles.mid(0, 3)},
                                            TitlesCase{"walls-w2-wall-tile-winter", kFixedTitles.mid(0, 2)},
                                            TitlesCase{"walls-w3-wall-stone", {}},
@@ -72,25 +36,9 @@ INSTANTIATE_TEST_SUITE_P(Walls, WallTitles,
 
 // ---- Which products a variant prices ----
 
-struct ProductsCase {
-  const char *caseName;
-  QString title; // "" for the whole offer of a scenario without titles
-  std::vector<int> products;
-};
-
-class WallProducts : public ::testing::TestWithParam<ProductsCase> {};
-
-TEST_P(WallProducts, VariantPricesTheseProducts) {
-  const ProductsCase &c = GetParam();
-  const QStringList lines = ComposeCase(kCases, QString::fromUtf8(c.caseName));
-  const qsizetype from = c.title.isEmpty() ? 0 : lines.indexOf(c.title);
-  ASSERT_GE(from, 0) << c.title.toStdString();
-  EXPECT_EQ(ProductsFrom(lines, from), c.products);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Walls, WallProducts,
-    ::testing::Values(
+    Walls, VariantProducts,
+    testing::Values(
         // Winter walls start with the facade latex paint, summer walls with the interior one.
         ProductsCase{"walls-w1-wall-wood-winter", VariantHeading(1), {10, 19}},
         ProductsCase{"walls-w1-wall-concrete-summer", VariantHeading(1), {2, 24}},
@@ -116,24 +64,24 @@ const QString kMattingWarning =
                    "шкуркой и потом обезжирить ацетоном!");
 
 TEST(WallScenarios, TiledFacadeInWinterWarnsBeforeEachRubberPaintAndOffersNoPolyurethane) {
-  OfferButtons buttons;
-  const QStringList lines = ComposeCase(kCases, QStringLiteral("walls-a2-facade-tile-winter"), &buttons);
+  const ComposedOffer offer = ComposeCase(QStringLiteral("walls-a2-facade-tile-winter"));
+  const QStringList lines = offer.lines();
   for (const QString &title : {QStringLiteral("Вариант Первый:"), QStringLiteral("Вариант Второй:")}) {
     const qsizetype at = lines.indexOf(title);
     ASSERT_GE(at, 0);
-    EXPECT_EQ(lines.value(at + 1), QStringLiteral("---------------"));
+    EXPECT_EQ(lines.value(at + 1), kSeparator);
     EXPECT_EQ(lines.value(at + 2), kMattingWarning);
   }
   EXPECT_EQ(lines.count(kMattingWarning), 2);
   EXPECT_TRUE(lines.contains(QStringLiteral("Гидроизоляция фасада (Зимний вариант)")));
-  EXPECT_FALSE(buttons.btnPUColor);
+  EXPECT_FALSE(offer.buttons.btnPUColor);
 }
 
 TEST(WallScenarios, StoneWallsKeepTheirFloorAndCeilingHeading) {
-  const QStringList lines = ComposeCase(kCases, QStringLiteral("walls-w3-wall-stone"));
+  const QStringList lines = ComposeCase(QStringLiteral("walls-w3-wall-stone")).lines();
   const qsizetype at = lines.indexOf(QStringLiteral("Гидроизоляция пола и потолка из натурального камня."));
   ASSERT_GE(at, 0);
-  EXPECT_EQ(lines.value(at + 1), QStringLiteral("---------------"));
+  EXPECT_EQ(lines.value(at + 1), kSeparator);
   EXPECT_EQ(lines.value(at + 2), QString());
   EXPECT_EQ(lines.value(at + 3), QStringLiteral("Прозрачное покрытие. Максимальная гидроизоляция! Создаем эффект "
                                                 "«Мокрого камня»! Нанесение до -25С!"));
@@ -141,7 +89,7 @@ TEST(WallScenarios, StoneWallsKeepTheirFloorAndCeilingHeading) {
 }
 
 TEST(WallScenarios, BitumenFoundationIsReinforcedAtTwoKilogramsPerSquareMetre) {
-  const QStringList lines = ComposeCase(kCases, QStringLiteral("walls-b2-foundation-bitumen"));
+  const QStringList lines = ComposeCase(QStringLiteral("walls-b2-foundation-bitumen")).lines();
   // 2.0 kg/m² on 100 m², with "СуперБелый" shown and priced as white by the liquid roofing.
   EXPECT_TRUE(lines.contains(ProductNames(4) + QStringLiteral("( Цвет: Белый )  200 Кг * 580 Руб. = 116000 Руб.")));
   EXPECT_TRUE(lines.contains(ProductNames(3) + QStringLiteral(" 100 Кв.м * 60 Руб. = 6000 Руб.")));
@@ -155,12 +103,11 @@ struct StyleCase {
   std::optional<LineColor> color; // nothing: a plain line
 };
 
-class WallStyles : public ::testing::TestWithParam<StyleCase> {};
+class WallStyles : public testing::TestWithParam<StyleCase> {};
 
 TEST_P(WallStyles, LineHasItsColour) {
   const StyleCase &c = GetParam();
-  ComposedOffer offer;
-  ComposeWalk(FindGoldenCase(kCases, QString::fromUtf8(c.caseName)), offer);
+  const ComposedOffer offer = ComposeCase(QString::fromUtf8(c.caseName));
   const std::vector<OfferLine> &lines = offer.doc.lines();
   const auto line = std::find_if(lines.begin(), lines.end(), [&](const OfferLine &l) { return l.text == c.text; });
   ASSERT_NE(line, lines.end()) << c.text.toStdString();
@@ -172,12 +119,12 @@ TEST_P(WallStyles, LineHasItsColour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Walls, WallStyles,
-    ::testing::Values(
+    testing::Values(
         StyleCase{"walls-w1-wall-concrete-summer",
                   QStringLiteral("Гидроизоляция стен и потолка. Отапливаемое помещение."), kBlack},
         StyleCase{"walls-w1-wall-concrete-summer", VariantHeading(4), kBlack},
         StyleCase{"walls-w1-wall-concrete-summer", QStringLiteral("Максимальная гидроизоляция!"), kPurple},
-        StyleCase{"walls-w1-wall-concrete-summer", QStringLiteral("---------------"), std::nullopt},
+        StyleCase{"walls-w1-wall-concrete-summer", kSeparator, std::nullopt},
         StyleCase{"walls-w2-wall-tile-summer", QStringLiteral("Вариант Третий:"), kBlack},
         StyleCase{"walls-w2-wall-tile-summer",
                   QStringLiteral("Полиуретановая гидроизоляция обладает наибольшей адгезией к матовой керамической "
@@ -195,30 +142,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- A material that the group does not list writes nothing ----
 
-struct UnlistedCase {
-  void (*write)(ScenarioCall &);
-  const char16_t *material;
-};
-
-class WallUnlisted : public ::testing::TestWithParam<UnlistedCase> {};
-
-TEST_P(WallUnlisted, WritesNothing) {
-  ComposedOffer offer;
-  offer.state.sColorName = QStringLiteral("Лист ландыша");
-  offer.state.dArea = 100.0;
-  OfferContext ctx = offer.context();
-  const OfferAnswers answers;
-  const QString none;
-  ScenarioCall call{ctx,  answers, none, none, QString::fromUtf16(GetParam().material), none, none,
-                    none, none,    true, true};
-  GetParam().write(call);
-  EXPECT_EQ(offer.doc.count(), 0);
-  EXPECT_FALSE(offer.buttons.btnPUColor || offer.buttons.btnDop);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Walls, WallUnlisted,
-    ::testing::Values(UnlistedCase{WriteFoundationScenario, u"ДЕРЕВ"}, UnlistedCase{WriteFoundationScenario, u"НАТУР"},
+    Walls, UnlistedMaterial,
+    testing::Values(UnlistedCase{WriteFoundationScenario, u"ДЕРЕВ"}, UnlistedCase{WriteFoundationScenario, u"НАТУР"},
                       UnlistedCase{WriteFacadeScenario, u"БИТУМ"}, UnlistedCase{WriteFacadeScenario, u"МЕТАЛ"},
                       UnlistedCase{WriteWallScenario, u"ПВХ ("}, UnlistedCase{WriteWallScenario, u""}));
 

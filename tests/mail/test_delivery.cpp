@@ -23,9 +23,8 @@ protected:
     const OrderMailConfig builtIn = OrderMailSettings(QProcessEnvironment());
     m_server = std::make_unique<smtp_test::ServerProcess>(
         QStringLiteral("smtp_server.py"),
-        QStringList{QStringLiteral("--cert"), m_certificates.serverCert(), QStringLiteral("--key"),
-                    m_certificates.serverKey(), QStringLiteral("--user"), builtIn.transport.user,
-                    QStringLiteral("--password"), builtIn.transport.password});
+        m_certificates.serverOptions() + QStringList{QStringLiteral("--user"), builtIn.transport.user,
+                                                     QStringLiteral("--password"), builtIn.transport.password});
     ASSERT_NE(m_server->port(), 0) << m_server->errorOutput().toStdString();
   }
 

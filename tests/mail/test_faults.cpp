@@ -8,11 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
 #include <memory>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -31,10 +27,8 @@ protected:
   void SetUp() override { ASSERT_TRUE(m_certificates.ok()); }
 
   void startPeer(const PeerOptions &options) {
-    QStringList arguments{
-        QStringLiteral("--scenario"), options.scenario,
-        QStringLiteral("--cert"),     options.wrongHost ? m_certificates.wrongHostCert() : m_certificates.serverCert(),
-        QStringLiteral("--key"),      options.wrongHost ? m_certificates.wrongHostKey() : m_certificates.serverKey()};
+    QStringList arguments = m_certificates.serverOptions(options.wrongHost);
+    arguments << QStringLiteral("--scenario") << options.scenario;
     if (options.tls10)
       arguments.append(QStringLiteral("--tls10"));
     m_peer = std::make_unique<smtp_test::ServerProcess>(QStringLiteral("smtp_peer.py"), arguments);
@@ -64,6 +58,18 @@ protected:
   QStringList linesAfterClientLeft() {
     EXPECT_TRUE(m_peer->waitFor(QStringLiteral("done"))) << "the client left the connection open";
     return m_peer->receivedLines();
+  }
+
+  // Sends one message to the peer playing `scenario`; what the peer received.
+  QStringList linesOfOneDelivery(const QString &scenario) {
+    startPeer(scenario);
+    if (HasFatalFailure())
+      return {};
+    SmtpClient client(settings());
+    client.connect();
+    client.send(message());
+    client.disconnect();
+    return linesAfterClientLeft();
   }
 
   smtp_test::Certificates m_certificates;
@@ -126,41 +132,24 @@ TEST_F(Faults, RefusedEhloFallsBackToHeloWithoutAuthentication) {
 }
 
 TEST_F(Faults, AuthWithoutLoginGoesStraightToMailFrom) {
-  startPeer(QStringLiteral("auth_plain_only"));
-  SmtpClient client(settings());
-  client.connect();
-  client.send(message());
-  client.disconnect();
-  EXPECT_EQ(linesAfterClientLeft().mid(0, 4), Lines({QStringLiteral("EHLO client.test")}) + Transaction());
+  const QStringList lines = linesOfOneDelivery(QStringLiteral("auth_plain_only"));
+  EXPECT_EQ(lines.mid(0, 4), Lines({QStringLiteral("EHLO client.test")}) + Transaction());
 }
 
 TEST_F(Faults, AuthEqualsFormOffersLoginToo) {
-  startPeer(QStringLiteral("auth_equals"));
-  SmtpClient client(settings());
-  client.connect();
-  client.send(message());
-  client.disconnect();
-  EXPECT_EQ(linesAfterClientLeft().mid(0, 2),
-            Lines({QStringLiteral("EHLO client.test"), QStringLiteral("AUTH LOGIN")}));
+  const QStringList lines = linesOfOneDelivery(QStringLiteral("auth_equals"));
+  EXPECT_EQ(lines.mid(0, 2), Lines({QStringLiteral("EHLO client.test"), QStringLiteral("AUTH LOGIN")}));
 }
 
 TEST_F(Faults, AcceptedAfterTheUserNameSendsNoPassword) {
-  startPeer(QStringLiteral("accepted_after_user"));
-  SmtpClient client(settings());
-  client.connect();
-  client.send(message());
-  client.disconnect();
-  EXPECT_EQ(linesAfterClientLeft().mid(0, 6),
+  const QStringList lines = linesOfOneDelivery(QStringLiteral("accepted_after_user"));
+  EXPECT_EQ(lines.mid(0, 6),
             Lines({QStringLiteral("EHLO client.test"), QStringLiteral("AUTH LOGIN"), Base64(kUser)}) + Transaction());
 }
 
 TEST_F(Faults, Recipient251IsAccepted) {
-  startPeer(QStringLiteral("recipient_251"));
-  SmtpClient client(settings());
-  client.connect();
-  client.send(message());
-  client.disconnect();
-  EXPECT_TRUE(linesAfterClientLeft().contains(QStringLiteral(".")));
+  const QStringList lines = linesOfOneDelivery(QStringLiteral("recipient_251"));
+  EXPECT_TRUE(lines.contains(QStringLiteral(".")));
 }
 
 // A refusal: the server's text, RSET only after MAIL FROM was accepted, QUIT on disconnect.
@@ -281,20 +270,12 @@ TEST_F(Faults, ConnectionDroppedDuringDataIsAnError) {
 }
 
 TEST_F(Faults, ClosedPortIsAConnectionError) {
-  // A bound socket that does not listen refuses connections, and keeps its port from other tests.
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-  socklen_t length = sizeof address;
-  ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length);
-
+  const smtp_test::ClosedPort closedPort;
+  ASSERT_NE(closedPort.port(), 0);
   MailSettings closed = settings();
-  closed.port = ntohs(address.sin_port);
+  closed.port = closedPort.port();
   SmtpClient client(closed);
   const SmtpError error = ErrorOf([&] { client.connect(); });
-  ::close(fd);
   EXPECT_EQ(error.kind(), SmtpError::Kind::Connection);
   EXPECT_TRUE(error.text().contains(QStringLiteral("Не удалось подключиться"))) << error.what();
   EXPECT_FALSE(client.connected());

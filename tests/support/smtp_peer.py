@@ -3,7 +3,7 @@
 
 Listens on 127.0.0.1 on a free port with implicit TLS and answers each
 connection by the scenario named with --scenario (see SCENARIOS). Reports on
-standard output, one JSON object a line:
+standard output, one JSON object a line (see smtp_helper_common):
   {"event": "listening", "port": N}
   {"event": "accepted"}            a TCP connection came in
   {"event": "sni", "name": ...}     the server name the client asked for
@@ -15,13 +15,10 @@ standard output, one JSON object a line:
   {"event": "done"}                the connection is over, either way
 Ends when its standard input closes or after --lifetime seconds.
 """
-import argparse
-import json
-import os
-import socket
 import ssl
-import sys
-import threading
+
+from smtp_helper_common import (argument_parser, end_when_parent_goes, loopback_listener, report,
+                                report_listening, server_context)
 
 GREETING = "220 peer.test ESMTP ready"
 
@@ -61,10 +58,6 @@ SCENARIOS = {
     "silent": {"GREETING": None},    # completes TLS, then never says a word
     "no_tls": {},                    # accepts TCP, never answers the TLS handshake
 }
-
-
-def report(**event):
-    print(json.dumps(event), flush=True)
 
 
 def send(stream, reply):
@@ -165,33 +158,22 @@ def serve(listener, context, scenario):
             report(event="done")
 
 
-def end_when_parent_goes(lifetime):
-    threading.Thread(target=lambda: (sys.stdin.buffer.read(), os._exit(0)), daemon=True).start()
-    threading.Timer(lifetime, os._exit, (0,)).start()
-
-
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--cert", required=True)
-    parser.add_argument("--key", required=True)
+    parser = argument_parser()
     parser.add_argument("--scenario", choices=sorted(SCENARIOS), default="normal")
     parser.add_argument("--tls10", action="store_true", help="offer TLS 1.0 and nothing else")
-    parser.add_argument("--lifetime", type=float, default=120)
     args = parser.parse_args()
     end_when_parent_goes(args.lifetime)
 
-    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context = server_context(args)
     if args.tls10:
         context.set_ciphers("DEFAULT:@SECLEVEL=0")
         context.minimum_version = ssl.TLSVersion.TLSv1
         context.maximum_version = ssl.TLSVersion.TLSv1
-    context.load_cert_chain(args.cert, args.key)
     context.sni_callback = lambda connection, name, _: report(event="sni", name=name)
 
-    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-    listener.bind(("127.0.0.1", 0))
-    listener.listen(8)
-    report(event="listening", port=listener.getsockname()[1])
+    listener = loopback_listener()
+    report_listening(listener)
     serve(listener, context, args.scenario)
 
 

@@ -2,7 +2,7 @@
 """A real SMTP server for the mail tests: aiosmtpd with implicit TLS and AUTH LOGIN.
 
 Listens on 127.0.0.1 on a free port and reports on standard output, one JSON
-object a line:
+object a line (see smtp_helper_common):
   {"event": "listening", "port": N}
   {"event": "ehlo", "name": ...}
   {"event": "auth", "mechanism": ..., "login": ..., "password": ..., "accepted": bool}
@@ -11,23 +11,16 @@ The data is what the client sent after DATA, dot-stuffing undone, without the
 final ".". Only AUTH LOGIN is offered, and authentication is required.
 The server ends when its standard input closes or after --lifetime seconds.
 """
-import argparse
-import logging
 import asyncio
 import base64
-import json
-import os
-import socket
-import ssl
+import logging
 import sys
-import threading
 import warnings
 
 from aiosmtpd.smtp import SMTP, AuthResult, LoginPassword
 
-
-def report(**event):
-    print(json.dumps(event), flush=True)
+from smtp_helper_common import (argument_parser, end_when_parent_goes, loopback_listener, report,
+                                report_listening, server_context)
 
 
 class Handler:
@@ -54,30 +47,18 @@ def make_authenticator(user, password):
     return authenticate
 
 
-def end_when_parent_goes(lifetime):
-    """Stops the process when the test closes our standard input or the time is up."""
-    threading.Thread(target=lambda: (sys.stdin.buffer.read(), os._exit(0)), daemon=True).start()
-    threading.Timer(lifetime, os._exit, (0,)).start()
-
-
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--cert", required=True)
-    parser.add_argument("--key", required=True)
+    parser = argument_parser()
     parser.add_argument("--user", required=True)
     parser.add_argument("--password", required=True)
-    parser.add_argument("--lifetime", type=float, default=120)
     args = parser.parse_args()
     end_when_parent_goes(args.lifetime)
     # The test wants AUTH over implicit TLS, which aiosmtpd warns about.
     logging.basicConfig(stream=sys.stderr, level=logging.ERROR)
     warnings.filterwarnings("ignore")
 
-    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    context.load_cert_chain(args.cert, args.key)
-    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
-    listener.bind(("127.0.0.1", 0))
-    listener.listen(8)
+    context = server_context(args)
+    listener = loopback_listener()
 
     loop = asyncio.new_event_loop()
     asyncio.set_event_loop(loop)
@@ -90,7 +71,7 @@ def main():
                     auth_exclude_mechanism=["PLAIN"], authenticator=authenticator, loop=loop)
 
     server = loop.run_until_complete(loop.create_server(new_session, sock=listener, ssl=context))
-    report(event="listening", port=listener.getsockname()[1])
+    report_listening(listener)
     try:
         loop.run_forever()
     finally:

@@ -1,7 +1,8 @@
 #pragma once
 
-// Test peers for the mail transport: the Python helpers of this folder run as
-// child processes on 127.0.0.1 and report what they see as JSON lines.
+// SMTP servers for the mail, order, window and command-line tests: the Python helpers
+// of this folder run as child processes on 127.0.0.1 with implicit TLS and a throw-away
+// test CA, and report what they see as JSON lines.
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <memory>
 #include <optional>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace smtp_test {
 
@@ -42,6 +49,12 @@ public:
   QString serverKey() const { return path(QStringLiteral("server.key")); }
   QString wrongHostCert() const { return path(QStringLiteral("wrong-host.pem")); }
   QString wrongHostKey() const { return path(QStringLiteral("wrong-host.key")); }
+  // The helper scripts' options that make them serve with the localhost certificate,
+  // or with the one for another host.
+  QStringList serverOptions(bool wrongHost = false) const {
+    return {QStringLiteral("--cert"), wrongHost ? wrongHostCert() : serverCert(), QStringLiteral("--key"),
+            wrongHost ? wrongHostKey() : serverKey()};
+  }
 
 private:
   QTemporaryDir m_dir;
@@ -128,6 +141,77 @@ private:
   QProcess m_process;
   QList<QJsonObject> m_events;
   QHash<QString, qsizetype> m_taken;
+  quint16 m_port = 0;
+};
+
+// A helper script serving with its own certificates, for the tests that need nothing
+// more than somewhere to send an order: the order, window and command-line tests.
+class TestServer {
+public:
+  // The aiosmtpd server that takes AUTH LOGIN with `user` and `password`.
+  bool startServer(const QString &user, const QString &password) {
+    return start(QStringLiteral("smtp_server.py"),
+                 {QStringLiteral("--user"), user, QStringLiteral("--password"), password});
+  }
+  // The scripted peer playing one of its scenarios ("recipient_refused", ...).
+  bool startPeer(const QString &scenario) {
+    return start(QStringLiteral("smtp_peer.py"), {QStringLiteral("--scenario"), scenario});
+  }
+
+  quint16 port() const { return m_process ? m_process->port() : 0; }
+  // The CA that signed the server's certificate.
+  QString caFile() const { return m_certificates.ca(); }
+  // Why the start failed.
+  QString problem() const { return m_problem; }
+  QString errorOutput() { return m_process ? m_process->errorOutput() : m_problem; }
+  std::optional<QJsonObject> waitFor(const QString &name, int timeoutMs = 20000) {
+    return m_process ? m_process->waitFor(name, timeoutMs) : std::nullopt;
+  }
+
+private:
+  bool start(const QString &script, const QStringList &arguments) {
+    if (!m_certificates.ok()) {
+      m_problem = QStringLiteral("make_certs.sh failed");
+      return false;
+    }
+    m_process = std::make_unique<ServerProcess>(script, m_certificates.serverOptions() + arguments);
+    if (m_process->port() == 0) {
+      m_problem = script + QStringLiteral(" did not start: ") + m_process->errorOutput();
+      return false;
+    }
+    return true;
+  }
+
+  Certificates m_certificates;
+  std::unique_ptr<ServerProcess> m_process;
+  QString m_problem;
+};
+
+// A loopback port where nothing listens: a bound socket that does not listen refuses
+// connections, and keeps its port from other tests while this object lives.
+class ClosedPort {
+public:
+  ClosedPort() : m_fd(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (m_fd >= 0 && ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
+        ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+      m_port = ntohs(address.sin_port);
+  }
+  ~ClosedPort() {
+    if (m_fd >= 0)
+      ::close(m_fd);
+  }
+  ClosedPort(const ClosedPort &) = delete;
+  ClosedPort &operator=(const ClosedPort &) = delete;
+
+  // 0 when no port could be bound.
+  quint16 port() const { return m_port; }
+
+private:
+  int m_fd;
   quint16 m_port = 0;
 };
 

@@ -21,8 +21,9 @@ ShownWindows::ShownWindows() : windows(std::make_unique<TintoraWindows>()) {
 
 ShownWindows::~ShownWindows() = default;
 
-void ShownWindows::next() {
-  Click(main().bbNext);
+void ShownWindows::next(int presses) {
+  for (int press = 0; press < presses; ++press)
+    Click(main().bbNext);
 }
 
 void ShownWindows::prev() {

@@ -5,6 +5,7 @@
 #include "page_control.h"
 #include "tintora_windows.h"
 
+#include <QObject>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -28,12 +29,28 @@ struct ShownWindows {
   TfrmMain &main() { return windows->frmMain; }
   const Wizard &wizard() { return windows->wizard; }
 
-  void next();
+  // Clicks "Далее" (or "Сохранить") `presses` times.
+  void next(int presses = 1);
   void prev();
   // Clicks item `index` (0-based) of a list on the page that is shown.
   void choose(RadioGroup *group, int index);
   // Replaces the area field's text the way a user would: select all, then type.
   void typeArea(const QString &text);
+};
+
+// A Qt Test object whose every test function runs on fresh windows, made before it
+// (init) and closed after it (cleanup); a test that needs more calls these from its own.
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+protected slots:
+  void init() { m_ui = std::make_unique<ShownWindows>(); }
+  void cleanup() { m_ui.reset(); }
+
+protected:
+  TfrmMain &w() { return m_ui->main(); }
+
+  std::unique_ptr<ShownWindows> m_ui;
 };
 
 void Click(QAbstractButton *button);

@@ -57,32 +57,25 @@ const QStringList kArticle{
 
 } // namespace
 
-class TestAboutArm : public QObject {
+class TestAboutArm : public WindowsTest {
   Q_OBJECT
 
 private slots:
   void init();
-  void cleanup();
   void opensModallyWithTheArticleEveryTime();
   void articleIsSelectableButNotEditable();
   void linkOpensTheFullArticleAndTheDialogStays();
 
 private:
-  std::unique_ptr<ShownWindows> m_ui;
   TfrmAboutArm &dialog() { return m_ui->windows->frmAboutArm; }
 };
 
 void TestAboutArm::init() {
-  m_ui = std::make_unique<ShownWindows>();
+  WindowsTest::init();
   // The roof road writes a reinforced liquid-roofing variant, which shows btnDop.
-  for (int step = 0; step < 6; ++step)
-    m_ui->next();
+  m_ui->next(6);
   QVERIFY(m_ui->main().btnDop->isVisible());
   QCOMPARE(m_ui->main().btnDop->text(), QStringLiteral("Подробнее об армировании"));
-}
-
-void TestAboutArm::cleanup() {
-  m_ui.reset();
 }
 
 void TestAboutArm::opensModallyWithTheArticleEveryTime() {

@@ -8,12 +8,11 @@
 #include <QClipboard>
 #include <QTest>
 
-class TestAreaField : public QObject {
+class TestAreaField : public WindowsTest {
   Q_OBJECT
 
 private slots:
   void init();
-  void cleanup();
   void typedCharactersAreFiltered_data();
   void typedCharactersAreFiltered();
   void backspaceAndDeleteEdit();
@@ -21,20 +20,14 @@ private slots:
   void pasteFromTheContextMenuKeepsDigitsAndCommas();
 
 private:
-  std::unique_ptr<ShownWindows> m_ui;
   AreaEdit *field() { return m_ui->main().medS; }
 };
 
 void TestAreaField::init() {
-  m_ui = std::make_unique<ShownWindows>();
-  for (int step = 0; step < 4; ++step)
-    m_ui->next();
+  WindowsTest::init();
+  m_ui->next(4);
   QCOMPARE(m_ui->main().pcMain->currentIndex(), 4);
   m_ui->typeArea(QString());
-}
-
-void TestAreaField::cleanup() {
-  m_ui.reset();
 }
 
 void TestAreaField::typedCharactersAreFiltered_data() {

@@ -37,12 +37,10 @@ bool Near(const QColor &a, const SwatchRgb &b) {
 
 } // namespace
 
-class TestColours : public QObject {
+class TestColours : public WindowsTest {
   Q_OBJECT
 
 private slots:
-  void init();
-  void cleanup();
   void paletteShowsTwentySixColoursInThreeColumns();
   void paletteClickSetsTheColour();
   void pickerChoiceIsKeptByTheRecomposedOffer();
@@ -54,23 +52,12 @@ private slots:
 private:
   void walkFloorCoatingToOffer(int paletteColour);
   void pick(const std::function<void(TfrmPUColor &)> &action);
-  std::unique_ptr<ShownWindows> m_ui;
-  TfrmMain &w() { return m_ui->main(); }
 };
-
-void TestColours::init() {
-  m_ui = std::make_unique<ShownWindows>();
-}
-
-void TestColours::cleanup() {
-  m_ui.reset();
-}
 
 // Floor coating, indoor floor, concrete, summer, 100, then the palette colour n.
 void TestColours::walkFloorCoatingToOffer(int paletteColour) {
   m_ui->choose(w().rgTipRabot, 1);
-  for (int step = 0; step < 5; ++step)
-    m_ui->next();
+  m_ui->next(5);
   QCOMPARE(w().pcMain->currentIndex(), 5);
   Click(w().rbCol[static_cast<std::size_t>(paletteColour - 1)]);
   m_ui->next();
@@ -116,8 +103,7 @@ void TestColours::paletteShowsTwentySixColoursInThreeColumns() {
 }
 
 void TestColours::paletteClickSetsTheColour() {
-  for (int step = 0; step < 5; ++step)
-    m_ui->next();
+  m_ui->next(5);
   QCOMPARE(w().pcMain->currentIndex(), 5);
   Click(w().rbCol[4]);
   QVERIFY(w().rbCol[4]->isChecked());

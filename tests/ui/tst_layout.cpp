@@ -59,29 +59,17 @@ QStringList ClippedTexts(const QWidget *window) {
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));                                       \
   } while (false)
 
-class TestLayout : public QObject {
+class TestLayout : public WindowsTest {
   Q_OBJECT
 
 private slots:
-  void init();
-  void cleanup();
   void everyPageShowsItsTextsWhole();
   void roofQualityQuestionFits();
   void paletteButtonsStayInTheirColumns();
   void pickerAndArticleFit();
 
 private:
-  std::unique_ptr<ShownWindows> m_ui;
-  TfrmMain &w() { return m_ui->main(); }
 };
-
-void TestLayout::init() {
-  m_ui = std::make_unique<ShownWindows>();
-}
-
-void TestLayout::cleanup() {
-  m_ui.reset();
-}
 
 void TestLayout::everyPageShowsItsTextsWhole() {
   const QTabBar *tabs = w().pcMain->tabBar();

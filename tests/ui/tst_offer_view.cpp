@@ -11,12 +11,10 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-class TestOfferView : public QObject {
+class TestOfferView : public WindowsTest {
   Q_OBJECT
 
 private slots:
-  void init();
-  void cleanup();
   void beforeAnyCompositionTheViewHoldsOneEmptyLine();
   void everyLineIsOneParagraphWithItsFormat();
   void hintAndHandPointerFollowThePointer();
@@ -26,21 +24,10 @@ private slots:
 
 private:
   void walkToOffer();
-  std::unique_ptr<ShownWindows> m_ui;
-  TfrmMain &w() { return m_ui->main(); }
 };
 
-void TestOfferView::init() {
-  m_ui = std::make_unique<ShownWindows>();
-}
-
-void TestOfferView::cleanup() {
-  m_ui.reset();
-}
-
 void TestOfferView::walkToOffer() {
-  for (int step = 0; step < 6; ++step)
-    m_ui->next();
+  m_ui->next(6);
   QCOMPARE(w().pcMain->currentIndex(), 6);
 }
 

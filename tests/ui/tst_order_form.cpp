@@ -57,6 +57,7 @@ private slots:
 
 private:
   void showForm();
+  void focusThePhoneAfterAName();
   QStringList &messages() { return m_dialogs->messages; }
 
   std::unique_ptr<Dialogs::Recorder> m_dialogs;
@@ -80,6 +81,13 @@ void TestOrderForm::showForm() {
   m_form->show();
   m_form->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+// The form shown, a name entered, and the phone field clicked into.
+void TestOrderForm::focusThePhoneAfterAName() {
+  showForm();
+  m_form->lbledName->setText(QStringLiteral("Иван"));
+  ClickInto(m_form->medTel);
 }
 
 void TestOrderForm::fieldsLabelsAndLists() {
@@ -199,9 +207,7 @@ void TestOrderForm::clickOnTheButtonFromAnEmptyNameOnlyReportsTheName() {
 }
 
 void TestOrderForm::untouchedPhoneIsReportedOnLeaving() {
-  showForm();
-  m_form->lbledName->setText(QStringLiteral("Иван"));
-  ClickInto(m_form->medTel);
+  focusThePhoneAfterAName();
   QCOMPARE(QApplication::focusWidget(), m_form->medTel);
   ClickInto(m_form->lbledAdres);
   QCOMPARE(messages(), QStringList{kBadPhoneMessage});
@@ -209,9 +215,7 @@ void TestOrderForm::untouchedPhoneIsReportedOnLeaving() {
 }
 
 void TestOrderForm::incompleteNumberRefusesToLeaveAndEscapeUndoes() {
-  showForm();
-  m_form->lbledName->setText(QStringLiteral("Иван"));
-  ClickInto(m_form->medTel);
+  focusThePhoneAfterAName();
   QTest::keyClick(m_form->medTel, Qt::Key_Home);
   TypeText(m_form->medTel, QStringLiteral("91612"));
   QCOMPARE(m_form->medTel->fieldText(), QStringLiteral("+7(916)12 -    "));
@@ -235,9 +239,7 @@ void TestOrderForm::incompleteNumberRefusesToLeaveAndEscapeUndoes() {
 }
 
 void TestOrderForm::completeNumberMayBeLeft() {
-  showForm();
-  m_form->lbledName->setText(QStringLiteral("Иван"));
-  ClickInto(m_form->medTel);
+  focusThePhoneAfterAName();
   QTest::keyClick(m_form->medTel, Qt::Key_Home);
   TypeText(m_form->medTel, QStringLiteral("9161234567"));
   ClickInto(m_form->lbledAdres);

@@ -3,7 +3,6 @@
 // "Заказать"; then the same with the server down and with a refused recipient.
 #include "support_windows.h"
 
-#include "../order/smtp_test_server.h"
 #include "charset_codec.h"
 #include "mail_settings.h"
 #include "offer_view.h"
@@ -13,6 +12,7 @@
 #include "order_test_input.h"
 #include "phone_edit.h"
 #include "radio_group.h"
+#include "smtp_test_servers.h"
 
 #include <QComboBox>
 #include <QJsonArray>
@@ -22,10 +22,6 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -57,28 +53,14 @@ QString ReceivedSubject(const QByteArray &data) {
   return subject + folded.mid(at).remove(QStringLiteral("\r\n"));
 }
 
-// A loopback port where nothing listens: bound for a moment, then let go.
-quint16 ClosedLoopbackPort() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
-                     ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0;
-  ::close(fd);
-  return bound ? ntohs(address.sin_port) : 0;
-}
-
 QByteArray InWindows1251(const QString &text) { return EncodeToCharset(text, "windows-1251").value_or(QByteArray()); }
 
 } // namespace
 
-class TestOrderRoad : public QObject {
+class TestOrderRoad : public WindowsTest {
   Q_OBJECT
 
 private slots:
-  void init();
   void cleanup();
   void roadOfOneOrder();
   void serverDownReportsAndKeepsTheForm();
@@ -91,14 +73,10 @@ private:
   void pointTheOrderAt(quint16 port, const QString &caFile);
   TfrmZakaz &form() { return m_ui->windows->frmZakaz; }
   QStringList &messages() { return m_ui->dialogs.messages; }
-
-  std::unique_ptr<ShownWindows> m_ui;
 };
 
-void TestOrderRoad::init() { m_ui = std::make_unique<ShownWindows>(); }
-
 void TestOrderRoad::cleanup() {
-  m_ui.reset();
+  WindowsTest::cleanup();
   qunsetenv("TINTORA_SMTP_HOST");
   qunsetenv("TINTORA_SMTP_PORT");
   qunsetenv("TINTORA_SMTP_CAFILE");
@@ -166,7 +144,7 @@ void TestOrderRoad::fillTheForm() {
 
 void TestOrderRoad::roadOfOneOrder() {
   const OrderMailConfig account = OrderMailSettings(QProcessEnvironment());
-  SmtpTestServer server;
+  smtp_test::TestServer server;
   QVERIFY2(server.startServer(account.transport.user, account.transport.password), qPrintable(server.problem()));
   pointTheOrderAt(server.port(), server.caFile());
 
@@ -225,9 +203,9 @@ void TestOrderRoad::roadOfOneOrder() {
 }
 
 void TestOrderRoad::serverDownReportsAndKeepsTheForm() {
-  const quint16 closedPort = ClosedLoopbackPort();
-  QVERIFY(closedPort != 0);
-  pointTheOrderAt(closedPort, QString());
+  const smtp_test::ClosedPort closed;
+  QVERIFY(closed.port() != 0);
+  pointTheOrderAt(closed.port(), QString());
   walkToTheRoadOffer();
   pickVariant(QStringLiteral("Вариант Второй"));
   fillTheForm();
@@ -243,7 +221,7 @@ void TestOrderRoad::serverDownReportsAndKeepsTheForm() {
 }
 
 void TestOrderRoad::refusedRecipientHidesTheFormAndReports() {
-  SmtpTestServer peer;
+  smtp_test::TestServer peer;
   QVERIFY2(peer.startPeer(QStringLiteral("recipient_refused")), qPrintable(peer.problem()));
   pointTheOrderAt(peer.port(), peer.caFile());
   walkToTheRoadOffer();

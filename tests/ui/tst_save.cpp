@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestSave : public QObject {
+class TestSave : public WindowsTest {
   Q_OBJECT
 
 private slots:
@@ -21,21 +21,19 @@ private slots:
   void cancelWritesNothing();
 
 private:
-  std::unique_ptr<ShownWindows> m_ui;
   std::unique_ptr<QTemporaryDir> m_tempDir;
   QTemporaryDir &dir() { return *m_tempDir; }
 };
 
 void TestSave::init() {
   m_tempDir = std::make_unique<QTemporaryDir>();
-  m_ui = std::make_unique<ShownWindows>();
-  for (int step = 0; step < 6; ++step)
-    m_ui->next();
+  WindowsTest::init();
+  m_ui->next(6);
   QCOMPARE(m_ui->main().bbNext->text(), QStringLiteral("Сохранить"));
 }
 
 void TestSave::cleanup() {
-  m_ui.reset();
+  WindowsTest::cleanup();
   m_tempDir.reset();
 }
 

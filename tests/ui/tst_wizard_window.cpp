@@ -156,8 +156,7 @@ void TestWizardWindow::backOnTheFirstPageAndNextOnTheLastStay() {
   TfrmMain &w = ui.main();
   ui.prev();
   QCOMPARE(w.pcMain->currentIndex(), 0);
-  for (int step = 0; step < 6; ++step)
-    ui.next();
+  ui.next(6);
   QCOMPARE(w.pcMain->currentIndex(), 6);
   const QStringList offer = OfferLines(ui.wizard().offer);
   ui.next(); // "Сохранить", and the user cancels the file dialog
@@ -185,8 +184,7 @@ void TestWizardWindow::areaZeroIsRefusedInBothDirections() {
   QFETCH(bool, forward);
   ShownWindows ui;
   TfrmMain &w = ui.main();
-  for (int step = 0; step < 4; ++step)
-    ui.next();
+  ui.next(4);
   QCOMPARE(w.pcMain->currentIndex(), 4);
   ui.typeArea(typed);
   QCOMPARE(w.medS->text(), typed);
