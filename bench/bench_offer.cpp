@@ -21,12 +21,18 @@ WalkChoices Choices(int work, int object, int material, int answer) {
 }
 
 const GroupWalk kGroups[] = {
-    {"roof_concrete_summer", Choices(1, 1, 1, 1)},  {"roof_metal", Choices(1, 1, 5, 1)},
-    {"foundation", Choices(1, 2, 1, 1)},            {"facade", Choices(1, 3, 1, 1)},
-    {"floor", Choices(1, 4, 1, 1)},                 {"walls", Choices(1, 5, 1, 1)},
-    {"platform", Choices(1, 6, 1, 1)},              {"pool", Choices(1, 7, 1, 1)},
-    {"metal_structure", Choices(1, 8, 1, 1)},       {"floor_coating", Choices(2, 1, 1, 1)},
-    {"thermal_insulation", Choices(3, 1, 1, 1)},    {"fire_protection", Choices(4, 1, 1, 1)},
+    {"roof_concrete_summer", Choices(1, 1, 1, 1)},
+    {"roof_metal", Choices(1, 1, 5, 1)},
+    {"foundation", Choices(1, 2, 1, 1)},
+    {"facade", Choices(1, 3, 1, 1)},
+    {"floor", Choices(1, 4, 1, 1)},
+    {"walls", Choices(1, 5, 1, 1)},
+    {"platform", Choices(1, 6, 1, 1)},
+    {"pool", Choices(1, 7, 1, 1)},
+    {"metal_structure", Choices(1, 8, 1, 1)},
+    {"floor_coating", Choices(2, 1, 1, 1)},
+    {"thermal_insulation", Choices(3, 1, 1, 1)},
+    {"fire_protection", Choices(4, 1, 1, 1)},
     {"anticorrosion", Choices(5, 1, 1, 1)},
 };
 

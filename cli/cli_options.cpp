@@ -169,9 +169,9 @@ const std::map<QString, ValueSetter> &ValueOptions() {
 
 bool ParseCliOptions(const QStringList &arguments, CliOptions *options, QString *error) {
   const std::map<QString, bool CliOptions::*> flags = {{QStringLiteral("--pages"), &CliOptions::printPages},
-                                                        {QStringLiteral("--list"), &CliOptions::list},
-                                                        {QStringLiteral("--help"), &CliOptions::help},
-                                                        {QStringLiteral("--print-mail"), &CliOptions::printMail}};
+                                                       {QStringLiteral("--list"), &CliOptions::list},
+                                                       {QStringLiteral("--help"), &CliOptions::help},
+                                                       {QStringLiteral("--print-mail"), &CliOptions::printMail}};
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     QString name = arguments[i];
     QString value;

@@ -25,14 +25,14 @@ struct CliOrder {
 // Everything the command line asks for.
 struct CliOptions {
   WalkChoices choices;
-  std::optional<int> puColour;  // picked in the polyurethane picker after the offer
+  std::optional<int> puColour; // picked in the polyurethane picker after the offer
   OutputFormat format = OutputFormat::Text;
-  QString outputFile;           // "" = standard output
+  QString outputFile; // "" = standard output
   bool printPages = false;
   bool list = false;
   bool help = false;
   CliOrder order;
-  bool printMail = false;       // print the order e-mail instead of sending it
+  bool printMail = false; // print the order e-mail instead of sending it
 };
 
 // Parses the arguments after the program name; false with `error` on a malformed command line.

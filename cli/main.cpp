@@ -36,7 +36,11 @@ void ListPage(const Wizard &wizard, int page, void *context) {
   const auto listOne = [&](const QString &title, const QStringList &items, int selected) {
     *out += title.toUtf8() + '\n';
     for (qsizetype i = 0; i < items.size(); ++i)
-      *out += QStringLiteral("  %1%2  %3\n").arg(i == selected ? QLatin1Char('*') : QLatin1Char(' ')).arg(i + 1).arg(items[i]).toUtf8();
+      *out += QStringLiteral("  %1%2  %3\n")
+                  .arg(i == selected ? QLatin1Char('*') : QLatin1Char(' '))
+                  .arg(i + 1)
+                  .arg(items[i])
+                  .toUtf8();
   };
   const QString title = QStringLiteral("page %1 %2:").arg(page).arg(wizard.pages.tabCaption(page));
   switch (page) {
@@ -53,8 +57,8 @@ void ListPage(const Wizard &wizard, int page, void *context) {
     listOne(title + QLatin1Char(' ') + wizard.pages.questionLabel(3), wizard.pages.rgTemperature.items(),
             wizard.pages.rgTemperature.selectedIndex());
     if (wizard.pages.secondQuestionVisible())
-      listOne(QStringLiteral("page 3 (--second) %1").arg(wizard.pages.lblPredelCaption()), wizard.pages.rgOgneStoi.items(),
-              wizard.pages.rgOgneStoi.selectedIndex());
+      listOne(QStringLiteral("page 3 (--second) %1").arg(wizard.pages.lblPredelCaption()),
+              wizard.pages.rgOgneStoi.items(), wizard.pages.rgOgneStoi.selectedIndex());
     break;
   case 4:
     *out += (title + QStringLiteral(" area text \"%1\"\n").arg(wizard.pages.medSText)).toUtf8();
@@ -102,7 +106,9 @@ int Run(const QStringList &arguments) {
 
   if (options.puColour) {
     if (*options.puColour < 1 || *options.puColour > kPUColourCount) {
-      PrintError(QStringLiteral("--pu-colour %1: no such polyurethane colour; choose 1 to %2").arg(*options.puColour).arg(kPUColourCount));
+      PrintError(QStringLiteral("--pu-colour %1: no such polyurethane colour; choose 1 to %2")
+                     .arg(*options.puColour)
+                     .arg(kPUColourCount));
       return kExitUsage;
     }
     if (wizard.buttons.btnPUColor)

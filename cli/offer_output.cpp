@@ -19,8 +19,9 @@ QByteArray OfferAsJson(const OfferDocument &doc) {
     QJsonObject object;
     object.insert(QStringLiteral("text"), line.text);
     object.insert(QStringLiteral("color"),
-                  line.plain ? QJsonValue(QJsonValue::Null)
-                             : QJsonValue(QStringLiteral("#%1").arg(line.format.color, 6, 16, QLatin1Char('0')).toUpper()));
+                  line.plain
+                      ? QJsonValue(QJsonValue::Null)
+                      : QJsonValue(QStringLiteral("#%1").arg(line.format.color, 6, 16, QLatin1Char('0')).toUpper()));
     object.insert(QStringLiteral("bold"), line.format.bold);
     object.insert(QStringLiteral("size"), line.format.size);
     lines.append(object);

@@ -5,5 +5,5 @@
 #include <QByteArray>
 
 // The offer as tintora-offer prints it.
-QByteArray OfferAsText(const OfferDocument &doc);  // one line per document line, UTF-8
-QByteArray OfferAsJson(const OfferDocument &doc);  // [{"text","color","bold","size"}, ...]
+QByteArray OfferAsText(const OfferDocument &doc); // one line per document line, UTF-8
+QByteArray OfferAsJson(const OfferDocument &doc); // [{"text","color","bold","size"}, ...]

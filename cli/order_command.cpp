@@ -52,7 +52,7 @@ std::optional<QString> TypedDigitSlots(const QString &typed, const QString &mask
 
 struct FormState {
   OrderFields fields;
-  QString refusal;  // the form's message when a field may not be left
+  QString refusal; // the form's message when a field may not be left
 };
 
 FormState FillTheForm(const CliOrder &order) {

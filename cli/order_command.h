@@ -9,12 +9,12 @@
 // What an order from the command line ends in.
 struct OrderCommandResult {
   int exitCode = 0;
-  QByteArray out;  // the printed message, or the form's success message
-  QString error;   // for standard error
+  QByteArray out; // the printed message, or the form's success message
+  QString error;  // for standard error
 };
 
-inline constexpr int kExitOrderRefused = 2;  // a check of the form failed
-inline constexpr int kExitOrderFailed = 1;   // the transport failed
+inline constexpr int kExitOrderRefused = 2; // a check of the form failed
+inline constexpr int kExitOrderFailed = 1;  // the transport failed
 
 // Places the order of `options.order` on `offer` as the order form would, or
 // renders its message when options.printMail is set.

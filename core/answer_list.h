@@ -12,10 +12,10 @@ public:
 
   const QStringList &items() const { return m_items; }
   int count() const { return static_cast<int>(m_items.size()); }
-  int selectedIndex() const { return m_selected; }  // -1 only when empty
-  QString selectedText() const;                     // "" when nothing is selected
+  int selectedIndex() const { return m_selected; } // -1 only when empty
+  QString selectedText() const;                    // "" when nothing is selected
 
-  void select(int index);  // a user's click; an index outside the list is ignored
+  void select(int index); // a user's click; an index outside the list is ignored
   void setItems(const QStringList &items);
   void overwrite(int index, const QString &text);
   void append(const QString &text);

@@ -12,8 +12,7 @@ void CalcFireRetardant(OfferContext &ctx, const QString &colourName, bool summer
                        double rate);
 void CalcZincPrimer(OfferContext &ctx, int product, double area, double rate);
 void CalcPolymerMetalPaint(OfferContext &ctx, const QString &colourName, double area, double surcharge, double rate);
-void CalcPolymerConcretePaint(OfferContext &ctx, const QString &colourName, double area, double surcharge,
-                              double rate);
+void CalcPolymerConcretePaint(OfferContext &ctx, const QString &colourName, double area, double surcharge, double rate);
 void CalcSealantMetal(OfferContext &ctx, const QString &colourName, double area, double surcharge, double rate);
 void CalcTransparentRoof(OfferContext &ctx, const QString &colourName, double area, double surcharge, double rate);
 void CalcPolyurethaneEnamel(OfferContext &ctx, const QString &colourName, bool updatePUColour, double area,
@@ -31,8 +30,8 @@ void CalcPolyurethaneWaterproofing(OfferContext &ctx, const QString &colourName,
 void CalcLiquidRoofWaterBased(OfferContext &ctx, const QString &colourName, double area, double surcharge);
 void CalcLiquidRoofMetal(OfferContext &ctx, const QString &colourName, bool reinforcement, double area,
                          double surcharge, double rate);
-void CalcLiquidRoofPro(OfferContext &ctx, const QString &colourName, bool reinforcement, double area,
-                       double surcharge, double rate);
+void CalcLiquidRoofPro(OfferContext &ctx, const QString &colourName, bool reinforcement, double area, double surcharge,
+                       double rate);
 void CalcLiquidRoofAdhesive(OfferContext &ctx, const QString &colourName, bool reinforcement, double area,
                             double surcharge, double rate);
 void CalcRubberPaint(OfferContext &ctx, const QString &colourName, bool summer, double area, double surcharge,

@@ -26,14 +26,14 @@ inline const QString kUnitLitre = QStringLiteral(" Л * ");
 inline const QString kUnitSquareMetre = QStringLiteral(" Кв.м * ");
 
 // Middle pieces of a priced line.
-QString MiddleColourFirstForm(const QString &colour);   // " (Цвет: " + colour + " )  "
-QString MiddleColourSecondForm(const QString &colour);  // "( Цвет: " + colour + " )  "
+QString MiddleColourFirstForm(const QString &colour);  // " (Цвет: " + colour + " )  "
+QString MiddleColourSecondForm(const QString &colour); // "( Цвет: " + colour + " )  "
 inline const QString kMiddleGrey = QStringLiteral(" ( Цвет: Серый )  ");
 inline const QString kMiddleOneBlank = QStringLiteral(" ");
 inline const QString kMiddleTwoBlanks = QStringLiteral("  ");
 
 // name + middle + quantity + unit + unit price + " Руб. = " + cost + " Руб."
-QString PricedLineText(int product, const QString &middle, double quantity, const QString &unit,
-                       double unitPrice, long double cost);
+QString PricedLineText(int product, const QString &middle, double quantity, const QString &unit, double unitPrice,
+                       long double cost);
 // "ИТОГО : " + total + " Руб."
 QString TotalLineText(double total);

@@ -6,8 +6,8 @@
 
 // Buttons under the offer that the composition may ask the window to show.
 struct OfferButtons {
-  bool btnDop = false;      // "Подробнее об армировании"
-  bool btnPUColor = false;  // "Выберите цвет Полиуретанов"
+  bool btnDop = false;     // "Подробнее об армировании"
+  bool btnPUColor = false; // "Выберите цвет Полиуретанов"
 };
 
 // What a composition writes to: the document, the selection state and the button requests.
@@ -28,13 +28,12 @@ public:
   explicit VariantPricer(OfferContext &ctx) : m_ctx(ctx) {}
 
   // Quantity by the rule for consumption rate x area (extended precision), with `minimum`.
-  void addLine(int product, const QString &middle, long double rate, double area, const QString &unit,
-               double unitPrice, double minimum = 10.0);
+  void addLine(int product, const QString &middle, long double rate, double area, const QString &unit, double unitPrice,
+               double minimum = 10.0);
   // A line whose quantity is already known (geotextile, or a scenario's own rule).
-  void addLineWithQuantity(int product, const QString &middle, double quantity, const QString &unit,
-                           double unitPrice);
-  void addGeotextile(double area);  // product 3, " ", area rounded, " Кв.м * ", base price
-  void writeTotal();                // plain "ИТОГО : " + total + " Руб."
+  void addLineWithQuantity(int product, const QString &middle, double quantity, const QString &unit, double unitPrice);
+  void addGeotextile(double area); // product 3, " ", area rounded, " Кв.м * ", base price
+  void writeTotal();               // plain "ИТОГО : " + total + " Руб."
   double total() const { return m_total; }
   double lastUnitPrice() const { return m_lastUnitPrice; }
 

@@ -1,6 +1,8 @@
 #include "offer_document.h"
 
-LineFormat OfferDocument::defaultFormat() { return LineFormat{}; }
+LineFormat OfferDocument::defaultFormat() {
+  return LineFormat{};
+}
 
 namespace {
 
@@ -13,12 +15,14 @@ void OfferDocument::addColoredLine(QString text, LineColor color, bool bold, int
   m_current.color = color;
   m_current.size = size;
   if (bold)
-    m_current.bold = true;  // a view's "set style to bold" never switches it off again
+    m_current.bold = true; // a view's "set style to bold" never switches it off again
   m_current.fontName = QStringLiteral("MS Sans Serif");
   append(std::move(text), false);
 }
 
-void OfferDocument::addPlainLine(QString text) { append(std::move(text), true); }
+void OfferDocument::addPlainLine(QString text) {
+  append(std::move(text), true);
+}
 
 void OfferDocument::append(QString &&text, bool plain) {
   if (m_lines.capacity() == 0)
@@ -27,7 +31,7 @@ void OfferDocument::append(QString &&text, bool plain) {
 }
 
 void OfferDocument::clear() {
-  m_lines.clear();  // keeps the capacity for the next composition
+  m_lines.clear(); // keeps the capacity for the next composition
   m_current = defaultFormat();
 }
 

@@ -8,7 +8,7 @@
 // The character format a line is drawn with.
 struct LineFormat {
   LineColor color = kBlack;
-  int size = 8;  // points
+  int size = 8; // points
   bool bold = false;
   QString fontName = QStringLiteral("Tahoma");
 
@@ -20,8 +20,8 @@ struct LineFormat {
 // One logical line (paragraph) of the offer: a view that wraps it still counts it as one line.
 struct OfferLine {
   QString text;
-  LineFormat format;   // the effective format the line was appended with
-  bool plain = false;  // appended without a format of its own
+  LineFormat format;  // the effective format the line was appended with
+  bool plain = false; // appended without a format of its own
 };
 
 // The offer: an append-only list of formatted lines, read back by index and saved as RTF.
@@ -31,7 +31,7 @@ struct OfferLine {
 // stands at the end of the document. clear() returns to the view's default format.
 class OfferDocument {
 public:
-  static LineFormat defaultFormat();  // Tahoma 8 pt, window-text black, regular
+  static LineFormat defaultFormat(); // Tahoma 8 pt, window-text black, regular
 
   void addColoredLine(QString text, LineColor color, bool bold, int size);
   void addPlainLine(QString text);

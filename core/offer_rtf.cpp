@@ -27,9 +27,11 @@ bool WriteFully(QSaveFile &file, const QByteArray &bytes) {
   return true;
 }
 
-}  // namespace
+} // namespace
 
-QByteArray OfferDocument::toRtf() const { return WriteOfferRtf(m_lines); }
+QByteArray OfferDocument::toRtf() const {
+  return WriteOfferRtf(m_lines);
+}
 
 // QSaveFile writes a temporary file and renames it over the target only once all of it is on
 // disk, so a failed save never leaves a truncated offer in place of an existing file.

@@ -9,7 +9,9 @@ namespace {
 
 const QString kVariantWord = QStringLiteral("ВАРИАНТ");
 
-bool IsProductAt(const OfferDocument &offer, int index) { return IsProductLine(offer.lineText(index)); }
+bool IsProductAt(const OfferDocument &offer, int index) {
+  return IsProductLine(offer.lineText(index));
+}
 
 // The first product line at or below `from`, searching no further than the last line.
 std::optional<int> FirstProductFrom(const OfferDocument &offer, int from) {
@@ -39,7 +41,9 @@ std::optional<int> BlockStart(const OfferDocument &offer, int startLine) {
 
 } // namespace
 
-bool IsProductLine(const QString &line) { return line.startsWith(ProductLineMarker); }
+bool IsProductLine(const QString &line) {
+  return line.startsWith(ProductLineMarker);
+}
 
 bool IsVariantHeadingLine(const QString &line) {
   return TrimBlanksAndControls(line).left(kVariantWord.size()).toUpper() == kVariantWord;

@@ -9,8 +9,8 @@ struct OrderFields {
   QString surname;
   QString email;
   QString company;
-  QString phone;    // the masked field's text: literals, digits, a blank per unfilled digit
-  QString country;  // the country box's text
-  QString region;   // the region box's text
+  QString phone;   // the masked field's text: literals, digits, a blank per unfilled digit
+  QString country; // the country box's text
+  QString region;  // the region box's text
   QString address;
 };

@@ -2,12 +2,14 @@
 
 namespace {
 
-bool IsBlankOrControl(QChar ch) { return ch == QLatin1Char(' ') || ch.category() == QChar::Other_Control; }
+bool IsBlankOrControl(QChar ch) {
+  return ch == QLatin1Char(' ') || ch.category() == QChar::Other_Control;
+}
 
 bool IsEMailChar(QChar ch) {
   const char16_t c = ch.unicode();
-  return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'.' ||
-         c == u'_' || c == u'-';
+  return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'.' || c == u'_' ||
+         c == u'-';
 }
 
 // The shortest domain that can hold a name, a dot and two letters: "a.bc" is one short.
@@ -38,7 +40,7 @@ bool CheckEMail(const QString &text) {
   if (at < 0)
     return false;
   const QString local = text.left(at);
-  const QString domain = text.mid(at + 1);  // a further "@" stays here and fails the character test
+  const QString domain = text.mid(at + 1); // a further "@" stays here and fails the character test
   if (local.isEmpty() || domain.size() < kMinDomainLength)
     return false;
   const qsizetype dot = domain.indexOf(QLatin1Char('.'));
@@ -48,11 +50,17 @@ bool CheckEMail(const QString &text) {
   return EMailCharsOk(local) && EMailCharsOk(domain);
 }
 
-bool NameFieldOk(const QString &name) { return !TrimBlanksAndControls(name).isEmpty(); }
+bool NameFieldOk(const QString &name) {
+  return !TrimBlanksAndControls(name).isEmpty();
+}
 
-bool EMailFieldOk(const QString &email) { return CheckEMail(email); }
+bool EMailFieldOk(const QString &email) {
+  return CheckEMail(email);
+}
 
-bool PhoneFieldOk(const QString &phone) { return TrimBlanksAndControls(phone).size() >= kPhoneMinLength; }
+bool PhoneFieldOk(const QString &phone) {
+  return TrimBlanksAndControls(phone).size() >= kPhoneMinLength;
+}
 
 bool RequiredFieldsFilled(const OrderFields &fields) {
   return NameFieldOk(fields.name) && !TrimBlanksAndControls(fields.email).isEmpty() && PhoneFieldOk(fields.phone);

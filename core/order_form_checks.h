@@ -10,8 +10,8 @@ inline const QString kEmptyFieldMessage = QStringLiteral("Это поле вво
 inline const QString kBadEMailMessage =
     QStringLiteral("Введён некорректный e-mail. Исправьте адрес электронной почты.");
 inline const QString kBadPhoneMessage = QStringLiteral("Проверьте правильность ввода номера телефона.");
-inline const QString kRequiredFieldsMessage = QStringLiteral(
-    "Не все обязательные поля заполнены. Заполните поля со звёздочкой для оформления заказа.");
+inline const QString kRequiredFieldsMessage =
+    QStringLiteral("Не все обязательные поля заполнены. Заполните поля со звёздочкой для оформления заказа.");
 
 // A complete Russian number, "+7(999)999-9999"; the bar for every country.
 inline constexpr int kPhoneMinLength = 15;

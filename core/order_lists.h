@@ -15,7 +15,7 @@ struct PhoneCountry {
 };
 
 inline constexpr int kPhoneCountryCount = 3;
-inline constexpr int kDefaultPhoneCountry = 1;  // "Россия"
+inline constexpr int kDefaultPhoneCountry = 1; // "Россия"
 
 const std::array<PhoneCountry, kPhoneCountryCount> &PhoneCountries();
 QStringList PhoneCountryNames();

@@ -12,23 +12,23 @@ struct SwatchRgb {
 
 // One colour of the 26-colour palette (page 5).
 struct PaletteColour {
-  const char16_t *caption;  // sColorName, exactly (entry 23 has a leading blank)
-  double surcharge;         // dColorExtra, roubles per kg
-  bool hasSwatch;           // entry 23 has no picture
+  const char16_t *caption; // sColorName, exactly (entry 23 has a leading blank)
+  double surcharge;        // dColorExtra, roubles per kg
+  bool hasSwatch;          // entry 23 has no picture
   SwatchRgb swatch;
 };
 
 // One entry of the 13-colour polyurethane picker.
 struct PUColour {
-  const char16_t *label;  // caption of lblColN
-  const char16_t *name;   // what the entry sets in sPUColorName
-  double surcharge;       // what it sets in dPUColorExtra
+  const char16_t *label; // caption of lblColN
+  const char16_t *name;  // what the entry sets in sPUColorName
+  double surcharge;      // what it sets in dPUColorExtra
   SwatchRgb swatch;
 };
 
 inline constexpr int kPaletteSize = 26;
 inline constexpr int kPUColourCount = 13;
-inline constexpr int kDefaultPaletteColour = 1;  // "Лист ландыша", selected at start
+inline constexpr int kDefaultPaletteColour = 1; // "Лист ландыша", selected at start
 
 const std::array<PaletteColour, kPaletteSize> &Palette();
 const std::array<PUColour, kPUColourCount> &PUColours();

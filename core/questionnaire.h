@@ -21,12 +21,12 @@ class Questionnaire {
 public:
   Questionnaire();
 
-  AnswerList rgTipRabot;     // page 0
-  AnswerList rgVidObj;       // page 1
-  AnswerList rgMaterial;     // page 2
-  AnswerList rgTemperature;  // page 3, main question
-  AnswerList rgOgneStoi;     // page 3, second question
-  QString medSText = QStringLiteral("100");  // page 4, the area field
+  AnswerList rgTipRabot;                    // page 0
+  AnswerList rgVidObj;                      // page 1
+  AnswerList rgMaterial;                    // page 2
+  AnswerList rgTemperature;                 // page 3, main question
+  AnswerList rgOgneStoi;                    // page 3, second question
+  QString medSText = QStringLiteral("100"); // page 4, the area field
 
   MainQuestion mainQuestion() const { return m_mainQuestion; }
   SecondQuestion secondQuestion() const { return m_secondQuestion; }
@@ -47,13 +47,13 @@ public:
   OfferAnswers answers() const;
 
   // Lists the rules write.
-  static const QStringList &objectsAll();       // O8
-  static const QStringList &objectsFloor();     // O2
-  static const QStringList &materialsAll();     // M14
+  static const QStringList &objectsAll();   // O8
+  static const QStringList &objectsFloor(); // O2
+  static const QStringList &materialsAll(); // M14
 
 private:
-  void leaveMaterialPage();       // PR4
-  void showTemperatureAndRoof();  // PR4's third case, also PR5
+  void leaveMaterialPage();      // PR4
+  void showTemperatureAndRoof(); // PR4's third case, also PR5
 
   MainQuestion m_mainQuestion = MainQuestion::TemperatureInitial;
   SecondQuestion m_secondQuestion = SecondQuestion::FireResistance;

@@ -40,7 +40,7 @@ template <typename T> int IndexIn(std::vector<T> &list, const T &value) {
 // Fonts and colours in the order of first use; the document's default font is \f0.
 struct RtfTables {
   std::vector<QString> fonts;
-  std::vector<LineColor> colors;  // \cf1 onwards: \cf0 is the reader's "auto"
+  std::vector<LineColor> colors; // \cf1 onwards: \cf0 is the reader's "auto"
 
   explicit RtfTables(const std::vector<OfferLine> &lines) : fonts{OfferDocument::defaultFormat().fontName} {
     for (const OfferLine &line : lines) {
@@ -52,9 +52,13 @@ struct RtfTables {
   int colorIndex(LineColor color) { return IndexIn(colors, color) + 1; }
 };
 
-QByteArray Number(int value) { return QByteArray::number(value); }
+QByteArray Number(int value) {
+  return QByteArray::number(value);
+}
 
-QByteArray HexByte(unsigned char byte) { return QByteArray::number(byte, 16).rightJustified(2, '0'); }
+QByteArray HexByte(unsigned char byte) {
+  return QByteArray::number(byte, 16).rightJustified(2, '0');
+}
 
 // \uN takes a signed 16-bit value; the fallback byte is what a reader without Unicode shows.
 void AppendUnicode(QByteArray &out, char16_t unit) {
@@ -110,7 +114,7 @@ QByteArray Paragraph(const OfferLine &line, RtfTables &tables) {
          "\\par\n";
 }
 
-}  // namespace
+} // namespace
 
 QByteArray RtfEscapedText(const QString &text) {
   QByteArray out;

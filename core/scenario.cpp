@@ -3,11 +3,11 @@
 #include <array>
 
 QString VariantOrdinal(int k) {
-  static const std::array<QString, 10> ordinals = {
-      QStringLiteral(" Первый "),  QStringLiteral(" Второй "),    QStringLiteral(" Третий "),
-      QStringLiteral(" Четвёртый "), QStringLiteral(" Пятый "),    QStringLiteral(" Шестой "),
-      QStringLiteral(" Седьмой "), QStringLiteral(" Восьмой "),   QStringLiteral(" Девятый "),
-      QStringLiteral(" Десятый ")};
+  static const std::array<QString, 10> ordinals = {QStringLiteral(" Первый "),  QStringLiteral(" Второй "),
+                                                   QStringLiteral(" Третий "),  QStringLiteral(" Четвёртый "),
+                                                   QStringLiteral(" Пятый "),   QStringLiteral(" Шестой "),
+                                                   QStringLiteral(" Седьмой "), QStringLiteral(" Восьмой "),
+                                                   QStringLiteral(" Девятый "), QStringLiteral(" Десятый ")};
   if (k < 1 || k > static_cast<int>(ordinals.size()))
     return QString();
   return ordinals[static_cast<size_t>(k - 1)];
@@ -22,7 +22,7 @@ QString VariantHeading(int k) {
     return built;
   }();
   const bool known = k >= 1 && k < static_cast<int>(headings.size());
-  return headings[known ? static_cast<size_t>(k) : 0];  // VariantOrdinal(0) is ""
+  return headings[known ? static_cast<size_t>(k) : 0]; // VariantOrdinal(0) is ""
 }
 
 void WriteRows(ScenarioCall &call, std::initializer_list<ScenarioRow> rows) {

@@ -11,8 +11,8 @@
 struct ScenarioCall {
   OfferContext &ctx;
   const OfferAnswers &answers;
-  QString W8, V6, M5, T6, T15, T8, Q8;  // answer keys, see SelectionKey
-  bool bR90 = true;                     // rgOgneStoi's first item selected
+  QString W8, V6, M5, T6, T15, T8, Q8; // answer keys, see SelectionKey
+  bool bR90 = true;                    // rgOgneStoi's first item selected
   bool bPUColorUpdate = true;
 
   SelectionState &state() const { return ctx.state; }
@@ -30,7 +30,7 @@ struct ScenarioRow {
   LineColor color = kBlack;
   bool bold = true;
   int variantNumber = 0;
-  std::function<void(ScenarioCall &)> action;  // calc, priced and action rows
+  std::function<void(ScenarioCall &)> action; // calc, priced and action rows
 
   static ScenarioRow heading(const QString &text, LineColor color = kBlack, bool bold = true) {
     return {Kind::Heading, text, color, bold, 0, {}};

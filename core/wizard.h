@@ -12,9 +12,9 @@
 class WizardHost {
 public:
   virtual ~WizardHost() = default;
-  virtual void showMessage(const QString &text) = 0;  // a modal box with an OK button
-  virtual void saveRequested() = 0;                   // "Сохранить": ask for a file name and save the offer
-  virtual void offerComposed() {}                     // the offer and the button requests were rebuilt
+  virtual void showMessage(const QString &text) = 0; // a modal box with an OK button
+  virtual void saveRequested() = 0;                  // "Сохранить": ask for a file name and save the offer
+  virtual void offerComposed() {}                    // the offer and the button requests were rebuilt
 };
 
 inline const QString kNextCaption = QStringLiteral("Далее");
@@ -51,10 +51,10 @@ public:
 
 private:
   void showPage(int page);
-  void finishStep();  // caption of bbNext, then show page iCurPage
+  void finishStep(); // caption of bbNext, then show page iCurPage
   bool pageThreeSkipped() const;
-  bool transparentAnswer() const;  // T15 = "ПРОЗ"
-  QString keyW(int count) const;   // W5, W8
+  bool transparentAnswer() const; // T15 = "ПРОЗ"
+  QString keyW(int count) const;  // W5, W8
   QString keyV5() const;
   QString keyM5() const;
   void message(const QString &text);

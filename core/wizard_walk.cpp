@@ -101,8 +101,8 @@ void WarnSkipped(const WalkChoices &choices, const std::vector<int> &visited, bo
     bool given;
   };
   const Option options[] = {
-      {"--object", 1, choices.object.has_value()},   {"--material", 2, choices.material.has_value()},
-      {"--answer", 3, choices.answer.has_value()},   {"--second", 3, choices.second.has_value()},
+      {"--object", 1, choices.object.has_value()}, {"--material", 2, choices.material.has_value()},
+      {"--answer", 3, choices.answer.has_value()}, {"--second", 3, choices.second.has_value()},
       {"--colour", 5, choices.colour.has_value()},
   };
   for (const Option &option : options) {
@@ -147,7 +147,7 @@ WalkResult WalkToOffer(Wizard &wizard, const WalkChoices &choices, PageVisitor v
       result.error = host.messages.join(QLatin1Char('\n'));
       return result;
     }
-    if (wizard.shownPage() == page) {  // a step that goes nowhere would loop forever
+    if (wizard.shownPage() == page) { // a step that goes nowhere would loop forever
       result.status = WalkStatus::Refused;
       result.error = QStringLiteral("the wizard did not leave page %1").arg(page);
       return result;
@@ -187,7 +187,7 @@ void ForEachFrom(WalkChoices choices, size_t level, const std::function<void(con
       break;
     ForEachFrom(choices, level + 1, visit);
     if (!walk.warnings.filter(QString::fromLatin1(choice.option)).isEmpty())
-      break;  // the walk never asks this question: one value stands for all
+      break; // the walk never asks this question: one value stands for all
   }
 }
 

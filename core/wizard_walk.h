@@ -11,22 +11,22 @@
 // Answers for a walk through the wizard, as a user would give them: 1-based positions in
 // the list shown when the walk reaches the page.
 struct WalkChoices {
-  std::optional<int> work;      // page 0
-  std::optional<int> object;    // page 1
-  std::optional<int> material;  // page 2
-  std::optional<int> answer;    // page 3, main question
-  std::optional<int> second;    // page 3, second question
-  QString area = QStringLiteral("100");  // page 4, as typed
-  std::optional<int> colour;    // page 5, palette button 1..26 (none: no click)
+  std::optional<int> work;              // page 0
+  std::optional<int> object;            // page 1
+  std::optional<int> material;          // page 2
+  std::optional<int> answer;            // page 3, main question
+  std::optional<int> second;            // page 3, second question
+  QString area = QStringLiteral("100"); // page 4, as typed
+  std::optional<int> colour;            // page 5, palette button 1..26 (none: no click)
 };
 
 enum class WalkStatus { Ok, BadChoice, Refused };
 
 struct WalkResult {
   WalkStatus status = WalkStatus::Ok;
-  QString error;                // for BadChoice and Refused
+  QString error; // for BadChoice and Refused
   std::vector<int> visitedPages;
-  QStringList warnings;         // choices for pages the walk skipped
+  QStringList warnings; // choices for pages the walk skipped
 };
 
 // Called on each page the walk shows, before the walk answers it.

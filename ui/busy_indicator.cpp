@@ -25,13 +25,17 @@ BusyIndicator::BusyIndicator(QWidget *parent, const QString &text)
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignCenter);
   auto *bar = new QProgressBar(this);
-  bar->setRange(0, 0);  // no measure of progress: a bar that keeps moving
+  bar->setRange(0, 0); // no measure of progress: a bar that keeps moving
   bar->setTextVisible(false);
   layout->addWidget(label);
   layout->addWidget(bar);
   setFixedWidth(kWidth);
 }
 
-void BusyIndicator::closeEvent(QCloseEvent *event) { event->ignore(); }
+void BusyIndicator::closeEvent(QCloseEvent *event) {
+  event->ignore();
+}
 
-void BusyIndicator::keyPressEvent(QKeyEvent *event) { event->accept(); }
+void BusyIndicator::keyPressEvent(QKeyEvent *event) {
+  event->accept();
+}

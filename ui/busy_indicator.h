@@ -26,8 +26,7 @@ protected:
 // Runs `work` on a worker thread behind a BusyIndicator and waits for it in a
 // local event loop, so that the windows keep painting; returns its result on
 // the calling thread, or rethrows what it threw there.
-template <typename Work>
-auto RunWhileBusy(QWidget *parent, const QString &text, Work work) -> decltype(work()) {
+template <typename Work> auto RunWhileBusy(QWidget *parent, const QString &text, Work work) -> decltype(work()) {
   using Result = decltype(work());
   struct Outcome {
     std::optional<Result> result;

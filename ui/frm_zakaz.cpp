@@ -51,8 +51,7 @@ public:
     m_y += kLabelHeight + kLabelGap;
     return label;
   }
-  template <typename Field>
-  Field *field(Field *widget, const char *name, int height = kFieldHeight) {
+  template <typename Field> Field *field(Field *widget, const char *name, int height = kFieldHeight) {
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(kLeft, m_y, kFieldWidth, height);
     m_y += height + kRowGap;
@@ -72,10 +71,9 @@ TfrmZakaz::TfrmZakaz(TfrmMain &frmMain) : TfrmZakaz(std::make_unique<MainWindowO
 TfrmZakaz::TfrmZakaz(const OrderOrigin &origin, QWidget *parent) : TfrmZakaz(nullptr, &origin, parent) {}
 
 TfrmZakaz::TfrmZakaz(std::unique_ptr<OrderOrigin> ownOrigin, const OrderOrigin *origin, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_ownOrigin(std::move(ownOrigin)),
-      m_origin(m_ownOrigin ? *m_ownOrigin : *origin) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_ownOrigin(std::move(ownOrigin)), m_origin(m_ownOrigin ? *m_ownOrigin : *origin) {
   setObjectName(QStringLiteral("frmZakaz"));
   setWindowTitle(QStringLiteral("Отправить заказ"));
   setFont(UiFonts::base());
@@ -139,11 +137,10 @@ void TfrmZakaz::buildFields() {
   medTel->setMaskTemplate(MaskTemplate(QString::fromUtf16(PhoneCountries()[kDefaultPhoneCountry].editMask)));
 
   QWidget *previous = lbledName;
-  for (QWidget *next : {static_cast<QWidget *>(lbledSurName), static_cast<QWidget *>(lbledEMail),
-                        static_cast<QWidget *>(lbledCompany), static_cast<QWidget *>(medTel),
-                        static_cast<QWidget *>(cbCountry), static_cast<QWidget *>(cbCity),
-                        static_cast<QWidget *>(lbledCity), static_cast<QWidget *>(lbledAdres),
-                        static_cast<QWidget *>(bbNext)}) {
+  for (QWidget *next :
+       {static_cast<QWidget *>(lbledSurName), static_cast<QWidget *>(lbledEMail), static_cast<QWidget *>(lbledCompany),
+        static_cast<QWidget *>(medTel), static_cast<QWidget *>(cbCountry), static_cast<QWidget *>(cbCity),
+        static_cast<QWidget *>(lbledCity), static_cast<QWidget *>(lbledAdres), static_cast<QWidget *>(bbNext)}) {
     setTabOrder(previous, next);
     previous = next;
   }
@@ -157,6 +154,6 @@ void TfrmZakaz::connectHandlers() {
 }
 
 OrderFields TfrmZakaz::fields() const {
-  return OrderFields{lbledName->text(),    lbledSurName->text(),     lbledEMail->text(),  lbledCompany->text(),
+  return OrderFields{lbledName->text(),   lbledSurName->text(),     lbledEMail->text(),    lbledCompany->text(),
                      medTel->fieldText(), cbCountry->currentText(), cbCity->currentText(), lbledAdres->text()};
 }

@@ -96,5 +96,5 @@ private:
   bool m_swallowRelease = false;
 
   MailMessage IdMessage;
-  SmtpClient IdSMTP;  // with its TLS layer
+  SmtpClient IdSMTP; // with its TLS layer
 };

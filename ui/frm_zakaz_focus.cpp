@@ -28,7 +28,7 @@ QWidget *FocusTarget(QWidget *widget) {
 
 bool TfrmZakaz::checkOnLeaving(QWidget *field, bool ok, const QString &message) {
   if (!ok) {
-    Dialogs::showMessage(nullptr, message);  // centred on the screen
+    Dialogs::showMessage(nullptr, message); // centred on the screen
     field->setFocus(Qt::OtherFocusReason);
   }
   return ok;

@@ -23,7 +23,7 @@ const QString kSending = QStringLiteral("Отправка заказа…");
 void TfrmZakaz::cbCountryChange() {
   const int index = cbCountry->findText(cbCountry->currentText(), Qt::MatchExactly);
   if (index < 0 || index >= kPhoneCountryCount)
-    return;  // typed text that names no country keeps the mask
+    return; // typed text that names no country keeps the mask
   medTel->setMaskTemplate(MaskTemplate(QString::fromUtf16(PhoneCountries()[static_cast<size_t>(index)].editMask)));
 }
 
@@ -31,7 +31,9 @@ void TfrmZakaz::bbNextClick() {
   RunGuarded(this, [this] { placeOrder(); });
 }
 
-void TfrmZakaz::report(const QString &text) { Dialogs::showMessage(isVisible() ? this : parentWidget(), text); }
+void TfrmZakaz::report(const QString &text) {
+  Dialogs::showMessage(isVisible() ? this : parentWidget(), text);
+}
 
 void TfrmZakaz::placeOrder() {
   const OrderFields contact = fields();
@@ -53,7 +55,7 @@ void TfrmZakaz::placeOrder() {
 
   switch (outcome.kind) {
   case OrderOutcomeKind::ConnectFailed:
-    report(outcome.error);  // nothing went out: the form stays open for another try
+    report(outcome.error); // nothing went out: the form stays open for another try
     return;
   case OrderOutcomeKind::NotConnected:
     report(kOrderNotSentMessage);

@@ -26,15 +26,15 @@ inline MailMessage OrderMailMessage(const OrderMail &order, const OrderMailConfi
 }
 
 enum class OrderOutcomeKind {
-  Sent,           // delivered
-  NotConnected,   // connect returned without an open connection
-  ConnectFailed,  // connecting raised an error; nothing was sent
-  SendFailed,     // sending raised an error; the connection was closed
+  Sent,          // delivered
+  NotConnected,  // connect returned without an open connection
+  ConnectFailed, // connecting raised an error; nothing was sent
+  SendFailed,    // sending raised an error; the connection was closed
 };
 
 struct OrderOutcome {
   OrderOutcomeKind kind = OrderOutcomeKind::Sent;
-  QString error;  // the transport's own text for the two failures
+  QString error; // the transport's own text for the two failures
 };
 
 // Disconnect (a connection left over from an earlier order), connect, send,

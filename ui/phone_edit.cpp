@@ -38,9 +38,13 @@ void PhoneEdit::setMaskTemplate(const QString &maskTemplate) {
   setText(LayDigitSlots(maskTemplate, slotDigits));
 }
 
-QString PhoneEdit::fieldText() const { return FieldTextOf(displayText()); }
+QString PhoneEdit::fieldText() const {
+  return FieldTextOf(displayText());
+}
 
-bool PhoneEdit::complete() const { return !displayText().contains(kMaskBlank); }
+bool PhoneEdit::complete() const {
+  return !displayText().contains(kMaskBlank);
+}
 
 void PhoneEdit::moveCaretToFirstBlank() {
   const qsizetype blank = displayText().indexOf(kMaskBlank);
@@ -49,8 +53,7 @@ void PhoneEdit::moveCaretToFirstBlank() {
 
 void PhoneEdit::focusInEvent(QFocusEvent *event) {
   // Coming back from another window is not entering the field anew.
-  const bool windowSwitch =
-      event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+  const bool windowSwitch = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
   if (!windowSwitch) {
     m_textOnFocusIn = displayText();
     m_changed = false;

@@ -70,7 +70,7 @@ TEST(Cli, JsonCarriesFormatsAndNullForPlainLines) {
   EXPECT_EQ(first["color"].toString(), QStringLiteral("#0000FF"));
   EXPECT_TRUE(first["bold"].toBool());
   EXPECT_EQ(first["size"].toInt(), 8);
-  EXPECT_TRUE(lines[1].toObject()["color"].isNull());  // the hyphen rule is a plain line
+  EXPECT_TRUE(lines[1].toObject()["color"].isNull()); // the hyphen rule is a plain line
   bool sawProduct = false;
   for (const QJsonValue &line : lines)
     sawProduct = sawProduct || line.toObject()["text"].toString().startsWith(QChar(0x0001));

@@ -9,13 +9,15 @@
 #include <gtest/gtest.h>
 
 // Readable QStrings in failure messages.
-void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString &text, std::ostream *out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
 // The Overview's road offer; its line 25 is the heading "Вариант Второй:".
-const QStringList kRoad = {"--work", "1", "--object", "1", "--material", "1", "--answer", "1",
-                           "--area", "100", "--colour", "1"};
+const QStringList kRoad = {"--work",   "1", "--object", "1",   "--material", "1",
+                           "--answer", "1", "--area",   "100", "--colour",   "1"};
 // The built-in order account that the server must accept.
 const QString kAccount = QStringLiteral("tintora.order@mail.ru");
 const QString kPassword = QStringLiteral("dqx4178");
@@ -26,9 +28,8 @@ QStringList OrderOf(int line, const QStringList &more) {
 }
 
 TEST(CliOrder, PrintsTheWholeMessageOfTheClickedVariant) {
-  const CliRun run = RunTintoraOffer(
-      OrderOf(25, kContact + QStringList{"--surname", "Петров", "--country", "Беларусь", "--address", "ул. Ленина, 1",
-                                          "--print-mail"}));
+  const CliRun run = RunTintoraOffer(OrderOf(25, kContact + QStringList{"--surname", "Петров", "--country", "Беларусь",
+                                                                        "--address", "ул. Ленина, 1", "--print-mail"}));
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
   ASSERT_GE(lines.size(), 6);
@@ -65,7 +66,9 @@ struct Refusal {
   const char16_t *message;
 };
 
-void PrintTo(const Refusal &c, std::ostream *out) { *out << c.what; }
+void PrintTo(const Refusal &c, std::ostream *out) {
+  *out << c.what;
+}
 
 class CliOrderRefusal : public testing::TestWithParam<Refusal> {};
 
@@ -74,7 +77,8 @@ TEST_P(CliOrderRefusal, ExitsTwoWithTheFormsMessage) {
   const CliRun run = RunTintoraOffer(refusal.arguments);
   EXPECT_EQ(run.exitCode, 2) << refusal.what;
   EXPECT_TRUE(run.out.isEmpty()) << refusal.what;
-  EXPECT_EQ(QString::fromUtf8(run.err).trimmed(), QStringLiteral("tintora-offer: ") + QString::fromUtf16(refusal.message))
+  EXPECT_EQ(QString::fromUtf8(run.err).trimmed(),
+            QStringLiteral("tintora-offer: ") + QString::fromUtf16(refusal.message))
       << refusal.what;
 }
 
@@ -96,13 +100,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliOrder, SendsToTheServerAndPrintsTheFormsMessage) {
   smtp_test::TestServer server;
   ASSERT_TRUE(server.startServer(kAccount, kPassword)) << server.problem().toStdString();
-  const CliRun run = RunTintoraOffer(OrderOf(30, kContact),
-                                     {"TINTORA_SMTP_HOST=localhost", QStringLiteral("TINTORA_SMTP_PORT=%1").arg(server.port()),
-                                      "TINTORA_SMTP_CAFILE=" + server.caFile()});
+  const CliRun run = RunTintoraOffer(OrderOf(30, kContact), {"TINTORA_SMTP_HOST=localhost",
+                                                             QStringLiteral("TINTORA_SMTP_PORT=%1").arg(server.port()),
+                                                             "TINTORA_SMTP_CAFILE=" + server.caFile()});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-  EXPECT_EQ(QString::fromUtf8(run.out),
-            QStringLiteral("Ваш Заказ отправлен в ГК \"Велестра\"\n\nОжидайте звонка менеджера Отдела Сбыта в ближайшее "
-                           "время.\n\nВремя работы: пн-пятн с 9:00 до 18:00 (Московское время)\n"));
+  EXPECT_EQ(
+      QString::fromUtf8(run.out),
+      QStringLiteral("Ваш Заказ отправлен в ГК \"Велестра\"\n\nОжидайте звонка менеджера Отдела Сбыта в ближайшее "
+                     "время.\n\nВремя работы: пн-пятн с 9:00 до 18:00 (Московское время)\n"));
   const std::optional<QJsonObject> received = server.waitFor(QStringLiteral("message"));
   ASSERT_TRUE(received.has_value());
   const QByteArray data = QByteArray::fromBase64(received->value(QStringLiteral("data")).toString().toLatin1());
@@ -112,9 +117,9 @@ TEST(CliOrder, SendsToTheServerAndPrintsTheFormsMessage) {
 TEST(CliOrder, ConnectionErrorExitsOneWithItsText) {
   smtp_test::TestServer server;
   ASSERT_TRUE(server.startPeer(QStringLiteral("greeting_refused"))) << server.problem().toStdString();
-  const CliRun run = RunTintoraOffer(OrderOf(30, kContact),
-                                     {"TINTORA_SMTP_HOST=localhost", QStringLiteral("TINTORA_SMTP_PORT=%1").arg(server.port()),
-                                      "TINTORA_SMTP_CAFILE=" + server.caFile()});
+  const CliRun run = RunTintoraOffer(OrderOf(30, kContact), {"TINTORA_SMTP_HOST=localhost",
+                                                             QStringLiteral("TINTORA_SMTP_PORT=%1").arg(server.port()),
+                                                             "TINTORA_SMTP_CAFILE=" + server.caFile()});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.out.isEmpty());
   EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("No SMTP service here"))) << run.err.toStdString();

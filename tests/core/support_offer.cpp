@@ -9,7 +9,9 @@ QStringList LinesOf(const OfferDocument &doc) {
   return out;
 }
 
-QStringList ComposedOffer::lines() const { return LinesOf(doc); }
+QStringList ComposedOffer::lines() const {
+  return LinesOf(doc);
+}
 
 std::string Joined(const QStringList &lines) {
   return lines.join(QLatin1Char('\n')).toStdString();

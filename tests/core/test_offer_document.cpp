@@ -13,7 +13,9 @@ struct FormatCase {
   std::vector<DocumentStep> steps;
   std::vector<OfferLine> expected;
 };
-void PrintTo(const FormatCase &testCase, std::ostream *out) { *out << testCase.name; }
+void PrintTo(const FormatCase &testCase, std::ostream *out) {
+  *out << testCase.name;
+}
 
 const FormatCase kFormatCases[] = {
     {"plain line of a fresh document takes the view's default",
@@ -92,4 +94,4 @@ TEST(OfferDocument, ClearRemovesEveryLine) {
   EXPECT_EQ(doc.lineText(0), QString());
 }
 
-}  // namespace
+} // namespace

@@ -24,7 +24,9 @@
 #include <sys/resource.h>
 
 // Readable QString values in failure messages.
-void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString &text, std::ostream *out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -47,7 +49,9 @@ struct EscapeCase {
   QString text;
   QByteArray rtf;
 };
-void PrintTo(const EscapeCase &testCase, std::ostream *out) { *out << testCase.name; }
+void PrintTo(const EscapeCase &testCase, std::ostream *out) {
+  *out << testCase.name;
+}
 
 const EscapeCase kEscapeCases[] = {
     {"ascii", QStringLiteral("Total 100,5 = x"), "Total 100,5 = x"},
@@ -68,7 +72,9 @@ const EscapeCase kEscapeCases[] = {
 
 class RtfEscape : public testing::TestWithParam<EscapeCase> {};
 
-TEST_P(RtfEscape, WritesTextAsAsciiRtf) { EXPECT_EQ(RtfEscapedText(GetParam().text), GetParam().rtf); }
+TEST_P(RtfEscape, WritesTextAsAsciiRtf) {
+  EXPECT_EQ(RtfEscapedText(GetParam().text), GetParam().rtf);
+}
 
 INSTANTIATE_TEST_SUITE_P(Text, RtfEscape, testing::ValuesIn(kEscapeCases),
                          [](const testing::TestParamInfo<EscapeCase> &info) { return TestCaseName(info.param.name); });
@@ -81,13 +87,14 @@ TEST(OfferRtf, SmallDocumentHasTablesAndOneParagraphPerLine) {
   doc.addColoredLine(QStringLiteral("Итог"), kRed, true, 8);
   doc.addColoredLine(QStringLiteral("x"), kBlue, false, 12);
 
-  const QByteArray expected = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1\n"
-                              "{\\fonttbl{\\f0\\fswiss\\fcharset204 Tahoma;}{\\f1\\fswiss\\fcharset204 MS Sans Serif;}}\n"
-                              "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\n"
-                              "\\pard\\plain\\f0\\fs16\\cf1\\b0 a\\{b\\}\\par\n"
-                              "\\pard\\plain\\f1\\fs16\\cf2\\b \\u1048\\'c8\\u1090\\'f2\\u1086\\'ee\\u1075\\'e3\\par\n"
-                              "\\pard\\plain\\f1\\fs24\\cf3\\b x\\par\n"
-                              "}\n";
+  const QByteArray expected =
+      "{\\rtf1\\ansi\\ansicpg1251\\deff0\\uc1\n"
+      "{\\fonttbl{\\f0\\fswiss\\fcharset204 Tahoma;}{\\f1\\fswiss\\fcharset204 MS Sans Serif;}}\n"
+      "{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\n"
+      "\\pard\\plain\\f0\\fs16\\cf1\\b0 a\\{b\\}\\par\n"
+      "\\pard\\plain\\f1\\fs16\\cf2\\b \\u1048\\'c8\\u1090\\'f2\\u1086\\'ee\\u1075\\'e3\\par\n"
+      "\\pard\\plain\\f1\\fs24\\cf3\\b x\\par\n"
+      "}\n";
   EXPECT_EQ(doc.toRtf(), expected);
 }
 
@@ -106,7 +113,7 @@ TEST(OfferRtf, EmptyDocumentIsStillAnRtfDocument) {
 struct HtmlLine {
   QString text;
   QString face;
-  QString size;  // HTML <font size>: unrtf maps 8 pt to 1, 12 pt to 3
+  QString size; // HTML <font size>: unrtf maps 8 pt to 1, 12 pt to 3
   QString color;
   bool bold = false;
 };
@@ -118,14 +125,14 @@ struct NamedEntity {
 
 // The named entities unrtf writes for the characters these tests use.
 constexpr NamedEntity kNamedEntities[] = {
-    {"lt", u'<'},      {"gt", u'>'},      {"amp", u'&'},     {"quot", u'"'},
+    {"lt", u'<'},        {"gt", u'>'},         {"amp", u'&'},        {"quot", u'"'},
     {"nbsp", u'\u00A0'}, {"laquo", u'\u00AB'}, {"raquo", u'\u00BB'}, {"times", u'\u00D7'},
 };
 
 // An unknown entity stays as written, so a comparison shows it.
 QString DecodeEntity(const QString &name) {
   if (name.startsWith(u'#'))
-    return QChar(static_cast<char16_t>(name.mid(1).toUInt()));  // UTF-16 units: surrogate pairs rejoin
+    return QChar(static_cast<char16_t>(name.mid(1).toUInt())); // UTF-16 units: surrogate pairs rejoin
   for (const NamedEntity &entity : kNamedEntities) {
     if (name == QLatin1String(entity.name))
       return QChar(entity.character);
@@ -238,7 +245,7 @@ OfferDocument ReadbackDocument() {
 TEST(OfferRtfReadback, UnrtfReadsEveryLineWithItsFormat) {
   const QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  const QString path = dir.filePath(QStringLiteral("offer.txt"));  // the extension does not matter
+  const QString path = dir.filePath(QStringLiteral("offer.txt")); // the extension does not matter
   QString error;
   ASSERT_TRUE(ReadbackDocument().saveToFile(path, &error)) << error.toStdString();
 
@@ -279,9 +286,11 @@ TEST(OfferSave, ReplacesAnExistingFile) {
 
 struct UnwritableCase {
   const char *name;
-  const char *target;  // below the temporary directory
+  const char *target; // below the temporary directory
 };
-void PrintTo(const UnwritableCase &testCase, std::ostream *out) { *out << testCase.name; }
+void PrintTo(const UnwritableCase &testCase, std::ostream *out) {
+  *out << testCase.name;
+}
 
 // Failures that hold for root too: permissions alone would not stop the test user.
 const UnwritableCase kUnwritableCases[] = {
@@ -311,14 +320,16 @@ TEST_P(OfferSaveFailure, ReportsTheFileAndLeavesOthersAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, OfferSaveFailure, testing::ValuesIn(kUnwritableCases),
-                         [](const testing::TestParamInfo<UnwritableCase> &info) { return TestCaseName(info.param.name); });
+                         [](const testing::TestParamInfo<UnwritableCase> &info) {
+                           return TestCaseName(info.param.name);
+                         });
 
 // Caps the size of files this process may write, so writing fails even for root.
 class FileSizeLimit {
 public:
   explicit FileSizeLimit(rlim_t bytes) {
     getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);  // fail the write with EFBIG instead of dying
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN); // fail the write with EFBIG instead of dying
     rlimit limited = m_saved;
     limited.rlim_cur = bytes;
     m_active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
@@ -346,7 +357,7 @@ TEST(OfferSave, FailedWriteKeepsTheExistingFile) {
   QString error;
   bool saved = true;
   {
-    const FileSizeLimit limit(64);  // far below the document's size
+    const FileSizeLimit limit(64); // far below the document's size
     ASSERT_TRUE(limit.active());
     saved = ReadbackDocument().saveToFile(path, &error);
   }
@@ -356,4 +367,4 @@ TEST(OfferSave, FailedWriteKeepsTheExistingFile) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("offer.rtf")});
 }
 
-}  // namespace
+} // namespace

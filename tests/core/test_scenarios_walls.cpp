@@ -21,18 +21,17 @@ INSTANTIATE_TEST_SUITE_P(Walls, GoldenOfferFile, testing::ValuesIn(WalkOffers(QS
 
 INSTANTIATE_TEST_SUITE_P(Walls, OfferTitles,
                          testing::Values(TitlesCase{"walls-w1-wall-concrete-summer", ComputedTitles(1, 6)},
-                                           TitlesCase{"walls-w1-wall-wood-winter", ComputedTitles(1, 5)},
-                                           TitlesCase{"walls-w2-wall-tile-summer", kFixedTitles.mid(0, 3)},
-                                           TitlesCase{"walls-w2-wall-tile-winter", kFixedTitles.mid(0, 2)},
-                                           TitlesCase{"walls-w3-wall-stone", {}},
-                                           TitlesCase{"walls-a1-facade-stone", {}},
-                                           TitlesCase{"walls-a2-facade-tile-winter", kFixedTitles.mid(0, 2)},
-                                           TitlesCase{"walls-a3-facade-concrete-summer", kFixedTitles},
-                                           TitlesCase{"walls-a3-facade-wood-winter", kFixedTitles},
-                                           TitlesCase{"walls-b1-foundation-tile", {}},
-                                           TitlesCase{"walls-b2-foundation-bitumen", {}},
-                                           TitlesCase{"walls-b3-foundation-concrete-summer", kFixedTitles.mid(0, 4)},
-                                           TitlesCase{"walls-b4-foundation-concrete-winter", kFixedTitles.mid(0, 2)}));
+                                         TitlesCase{"walls-w1-wall-wood-winter", ComputedTitles(1, 5)},
+                                         TitlesCase{"walls-w2-wall-tile-summer", kFixedTitles.mid(0, 3)},
+                                         TitlesCase{"walls-w2-wall-tile-winter", kFixedTitles.mid(0, 2)},
+                                         TitlesCase{"walls-w3-wall-stone", {}}, TitlesCase{"walls-a1-facade-stone", {}},
+                                         TitlesCase{"walls-a2-facade-tile-winter", kFixedTitles.mid(0, 2)},
+                                         TitlesCase{"walls-a3-facade-concrete-summer", kFixedTitles},
+                                         TitlesCase{"walls-a3-facade-wood-winter", kFixedTitles},
+                                         TitlesCase{"walls-b1-foundation-tile", {}},
+                                         TitlesCase{"walls-b2-foundation-bitumen", {}},
+                                         TitlesCase{"walls-b3-foundation-concrete-summer", kFixedTitles.mid(0, 4)},
+                                         TitlesCase{"walls-b4-foundation-concrete-winter", kFixedTitles.mid(0, 2)}));
 
 // ---- Which products a variant prices ----
 
@@ -145,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Walls, UnlistedMaterial,
     testing::Values(UnlistedCase{WriteFoundationScenario, u"ДЕРЕВ"}, UnlistedCase{WriteFoundationScenario, u"НАТУР"},
-                      UnlistedCase{WriteFacadeScenario, u"БИТУМ"}, UnlistedCase{WriteFacadeScenario, u"МЕТАЛ"},
-                      UnlistedCase{WriteWallScenario, u"ПВХ ("}, UnlistedCase{WriteWallScenario, u""}));
+                    UnlistedCase{WriteFacadeScenario, u"БИТУМ"}, UnlistedCase{WriteFacadeScenario, u"МЕТАЛ"},
+                    UnlistedCase{WriteWallScenario, u"ПВХ ("}, UnlistedCase{WriteWallScenario, u""}));
 
 } // namespace

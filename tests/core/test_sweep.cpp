@@ -15,8 +15,7 @@ namespace {
 
 const QChar kMarker(0x0001);
 
-const QStringList kAreas = {QStringLiteral("1"), QStringLiteral("12,5"), QStringLiteral("100"),
-                            QStringLiteral("2500")};
+const QStringList kAreas = {QStringLiteral("1"), QStringLiteral("12,5"), QStringLiteral("100"), QStringLiteral("2500")};
 const std::vector<std::optional<int>> kColours = {std::nullopt, 24, 23, 6};
 
 double Number(const QString &text) {
@@ -27,8 +26,9 @@ double Number(const QString &text) {
 
 // Checks one offer; returns what is wrong ("" when nothing).
 QString CheckOffer(const OfferDocument &doc) {
-  static const QRegularExpression priced(QStringLiteral("^\\x{0001} .* ([0-9.,]+)( Кг| Л| Кв\\.м) \\* ([0-9.,]+) Руб\\. = "
-                                                        "([0-9.,]+) Руб\\.$"));
+  static const QRegularExpression priced(
+      QStringLiteral("^\\x{0001} .* ([0-9.,]+)( Кг| Л| Кв\\.м) \\* ([0-9.,]+) Руб\\. = "
+                     "([0-9.,]+) Руб\\.$"));
   static const QRegularExpression total(QStringLiteral("^ИТОГО : ([0-9.,]+) Руб\\.$"));
   static const QStringList puCoats = {QStringLiteral("Ферон Гидро"), QStringLiteral("Ферон Пол "),
                                       QStringLiteral("Мальтон Про")};
@@ -43,7 +43,8 @@ QString CheckOffer(const OfferDocument &doc) {
       if (!m.hasMatch())
         return QStringLiteral("line %1 is not a priced line: %2").arg(i).arg(line);
       const double quantity = Number(m.captured(1));
-      const bool puCoat = std::any_of(puCoats.begin(), puCoats.end(), [&](const QString &n) { return line.contains(n); });
+      const bool puCoat =
+          std::any_of(puCoats.begin(), puCoats.end(), [&](const QString &n) { return line.contains(n); });
       if (std::fmod(quantity, 10.0) != 0 || quantity < (puCoat ? 20 : 10))
         return QStringLiteral("line %1: quantity %2 breaks the rounding or the minimum").arg(i).arg(quantity);
       if (Number(m.captured(4)) != quantity * Number(m.captured(3)))
@@ -79,14 +80,13 @@ TEST(Sweep, EveryReachableOfferKeepsItsInvariants) {
         const QString problem = CheckOffer(wizard.offer);
         ASSERT_TRUE(problem.isEmpty()) << problem.toStdString() << "\n  work " << base.work.value_or(0) << " object "
                                        << base.object.value_or(0) << " material " << base.material.value_or(0)
-                                       << " answer " << base.answer.value_or(0) << " second "
-                                       << base.second.value_or(0) << " area " << area.toStdString() << " colour "
-                                       << colour.value_or(0);
+                                       << " answer " << base.answer.value_or(0) << " second " << base.second.value_or(0)
+                                       << " area " << area.toStdString() << " colour " << colour.value_or(0);
         ++offers;
       }
     }
   });
-  EXPECT_GT(offers, 500);  // the walk reached the scenarios, not just a handful of paths
+  EXPECT_GT(offers, 500); // the walk reached the scenarios, not just a handful of paths
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 
 namespace {
 
-const OfferDocument &Road() { return RoadWizard().offer; }
+const OfferDocument &Road() {
+  return RoadWizard().offer;
+}
 
 // The road offer's landmarks, pinned so that the table below reads by meaning.
 constexpr int kFirstHeading = 12;
@@ -16,7 +18,7 @@ constexpr int kSecondHeading = 25;
 constexpr int kSecondNote = 28;
 constexpr int kSecondBlock[] = {30, 31};
 constexpr int kSecondTotal = 33;
-constexpr int kThirdHeading = 36;  // "Третий вариант ..." is not read as a heading
+constexpr int kThirdHeading = 36; // "Третий вариант ..." is not read as a heading
 constexpr int kThirdBlock[] = {42, 44};
 
 TEST(RoadOffer, HasTheLinesTheTableNames) {
@@ -39,7 +41,9 @@ struct ClickCase {
   const int *block;
 };
 
-void PrintTo(const ClickCase &c, std::ostream *out) { *out << c.what; }
+void PrintTo(const ClickCase &c, std::ostream *out) {
+  *out << c.what;
+}
 
 class FindOrderBlockOnRoad : public testing::TestWithParam<ClickCase> {};
 
@@ -63,8 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ClickCase{"empty line after the total", kSecondTotal + 1, kSecondBlock},
                     ClickCase{"empty line just above the next heading belongs above", kSecondHeading - 1, kFirstBlock},
                     ClickCase{"a heading that does not begin with the word goes up", kThirdHeading, kSecondBlock},
-                    ClickCase{"the summary", 0, kFirstBlock},
-                    ClickCase{"the scenario heading", 10, kFirstBlock},
+                    ClickCase{"the summary", 0, kFirstBlock}, ClickCase{"the scenario heading", 10, kFirstBlock},
                     ClickCase{"first variant heading", kFirstHeading, kFirstBlock},
                     ClickCase{"last line", 46, kThirdBlock},
                     ClickCase{"just past the last line, as after composing", 47, kThirdBlock},
@@ -92,7 +95,8 @@ TEST(FindOrderBlock, ProductTestComesBeforeHeadingTest) {
 }
 
 TEST(FindOrderBlock, HeadingWithoutProductsTakesTheNextVariantsLines) {
-  const OfferDocument doc = Document({u"Вариант Первый:", u"нет расчёта", u"", u"Вариант Второй:", u"\x01 лак", u"\x01 грунт"});
+  const OfferDocument doc =
+      Document({u"Вариант Первый:", u"нет расчёта", u"", u"Вариант Второй:", u"\x01 лак", u"\x01 грунт"});
   EXPECT_EQ(FindOrderBlock(doc, 1), (OrderBlock{4, 5}));
 }
 

@@ -72,7 +72,9 @@ struct CountryCase {
   const char16_t *shownEmpty;
 };
 
-void PrintTo(const CountryCase &c, std::ostream *out) { *out << QString::fromUtf16(c.name).toStdString(); }
+void PrintTo(const CountryCase &c, std::ostream *out) {
+  *out << QString::fromUtf16(c.name).toStdString();
+}
 
 class PhoneCountryTable : public testing::TestWithParam<CountryCase> {};
 

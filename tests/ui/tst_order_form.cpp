@@ -99,14 +99,19 @@ void TestOrderForm::fieldsLabelsAndLists() {
   QCOMPARE(f.Label1->font().pixelSize(), 15);
   QCOMPARE(f.Label2->text(), QStringLiteral("Поля, отмеченные звёздочкой *, обязательны для заполнения."));
   const QList<std::pair<QLabel *, QString>> labels = {
-      {f.lbledNameLabel, QStringLiteral("Имя *")},       {f.lbledSurNameLabel, QStringLiteral("Фамилия")},
-      {f.lbledEMailLabel, QStringLiteral("E-mail *")},  {f.lbledCompanyLabel, QStringLiteral("Название компании (для юр. лиц)")},
-      {f.Label5, QStringLiteral("Телефон *")},          {f.Label3, QStringLiteral("Страна *")},
-      {f.Label4, QStringLiteral("Область (Город)")},     {f.lbledCityLabel, QStringLiteral("Город")},
+      {f.lbledNameLabel, QStringLiteral("Имя *")},
+      {f.lbledSurNameLabel, QStringLiteral("Фамилия")},
+      {f.lbledEMailLabel, QStringLiteral("E-mail *")},
+      {f.lbledCompanyLabel, QStringLiteral("Название компании (для юр. лиц)")},
+      {f.Label5, QStringLiteral("Телефон *")},
+      {f.Label3, QStringLiteral("Страна *")},
+      {f.Label4, QStringLiteral("Область (Город)")},
+      {f.lbledCityLabel, QStringLiteral("Город")},
       {f.lbledAdresLabel, QStringLiteral("Адрес")}};
   for (const auto &[label, text] : labels)
     QCOMPARE(label->text(), text);
-  for (QWidget *edit : {static_cast<QWidget *>(f.lbledName), static_cast<QWidget *>(f.lbledEMail), static_cast<QWidget *>(f.lbledAdres)})
+  for (QWidget *edit : {static_cast<QWidget *>(f.lbledName), static_cast<QWidget *>(f.lbledEMail),
+                        static_cast<QWidget *>(f.lbledAdres)})
     QCOMPARE(edit->font().pixelSize(), 13);
   QCOMPARE(f.medTel->font().pixelSize(), 11);
   QCOMPARE(f.cbCountry->font().pixelSize(), 11);
@@ -223,7 +228,7 @@ void TestOrderForm::incompleteNumberRefusesToLeaveAndEscapeUndoes() {
   ClickInto(m_form->lbledAdres);
   QCOMPARE(messages(), QStringList{kInvalidPhoneInput});
   QCOMPARE(QApplication::focusWidget(), m_form->medTel);
-  QCOMPARE(m_form->medTel->cursorPosition(), 9);  // the first "_" of "+7(916)12_-____"
+  QCOMPARE(m_form->medTel->cursorPosition(), 9); // the first "_" of "+7(916)12_-____"
   QTest::keyClick(m_form->medTel, Qt::Key_Tab);
   QCOMPARE(messages().size(), 2);
   QCOMPARE(QApplication::focusWidget(), m_form->medTel);
@@ -287,7 +292,8 @@ void TestOrderForm::requiredFieldsBeforeAnything_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("email");
   QTest::addColumn<QString>("digits");
-  QTest::newRow("name of blanks") << QStringLiteral("  ") << QStringLiteral("ivan@mail.ru") << QStringLiteral("9161234567");
+  QTest::newRow("name of blanks") << QStringLiteral("  ") << QStringLiteral("ivan@mail.ru")
+                                  << QStringLiteral("9161234567");
   QTest::newRow("no e-mail") << QStringLiteral("Иван") << QString() << QStringLiteral("9161234567");
   QTest::newRow("untouched phone") << QStringLiteral("Иван") << QStringLiteral("ivan@mail.ru") << QString();
 }

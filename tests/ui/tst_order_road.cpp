@@ -44,7 +44,7 @@ QString ReceivedSubject(const QByteArray &data) {
     const QRegularExpressionMatch word = it.next();
     const QString between = folded.mid(at, word.capturedStart() - at).remove(QStringLiteral("\r\n"));
     if (!(afterEncoded && between.trimmed().isEmpty()))
-      subject += between;  // blanks between two encoded words do not count
+      subject += between; // blanks between two encoded words do not count
     subject += DecodeFromCharset(QByteArray::fromBase64(word.captured(2).toLatin1()), word.captured(1).toLatin1())
                    .value_or(QStringLiteral("<undecodable>"));
     at = word.capturedEnd();
@@ -53,7 +53,9 @@ QString ReceivedSubject(const QByteArray &data) {
   return subject + folded.mid(at).remove(QStringLiteral("\r\n"));
 }
 
-QByteArray InWindows1251(const QString &text) { return EncodeToCharset(text, "windows-1251").value_or(QByteArray()); }
+QByteArray InWindows1251(const QString &text) {
+  return EncodeToCharset(text, "windows-1251").value_or(QByteArray());
+}
 
 } // namespace
 
@@ -176,10 +178,10 @@ void TestOrderRoad::roadOfOneOrder() {
   const OfferDocument &offer = m_ui->wizard().offer;
   const OrderBlock second = *FindOrderBlock(offer, heading);
   QVERIFY(second.last > second.first);
-  for (const QString &line : {QStringLiteral("Версия ПО : 20220618"), QStringLiteral("Имя      :    ") + kName,
-                              QStringLiteral("E-Mail   :    ") + kEMail, QStringLiteral("Телефон  :    ") + kPhone,
-                              QStringLiteral("Страна   :    Россия"),
-                              QStringLiteral("Область  :    Агинский Бурятский (АО)")})
+  for (const QString &line :
+       {QStringLiteral("Версия ПО : 20220618"), QStringLiteral("Имя      :    ") + kName,
+        QStringLiteral("E-Mail   :    ") + kEMail, QStringLiteral("Телефон  :    ") + kPhone,
+        QStringLiteral("Страна   :    Россия"), QStringLiteral("Область  :    Агинский Бурятский (АО)")})
     QVERIFY2(data.contains("\r\n" + InWindows1251(line) + "\r\n"), qPrintable(line));
   const QByteArray products = InWindows1251(QString(76, QLatin1Char('-'))) + "\r\n" +
                               InWindows1251(TrimBlanksAndControls(offer.lineText(second.first))) + "\r\n" +
