@@ -1,10 +1,11 @@
 #include "order_command.h"
 
-#include "../ui/order_exchange.h"
 #include "main_caption.h"
 #include "order_block.h"
+#include "order_exchange.h"
 #include "order_form_checks.h"
 #include "order_lists.h"
+#include "order_message.h"
 
 #include <QDate>
 #include <QLocale>
@@ -105,8 +106,8 @@ OrderCommandResult RunOrderCommand(const OfferDocument &offer, const CliOptions 
     return {kExitOrderRefused, {}, kNoVariantMessage};
 
   const OrderMailConfig config = OrderMailSettings();
-  const MailMessage message = OrderMailMessage(
-      ComposeOrderMail(form.fields, offer, *block, kMainCaption, QDate::currentDate(), QLocale()), config);
+  const OrderMail order = ComposeOrderMail(form.fields, offer, *block, kMainCaption, QDate::currentDate(), QLocale());
+  const MailMessage message = OrderMailMessage(order.subject, order.body, config);
   if (options.printMail)
     return {0, RenderMessageText(message, ComposeOptions()).toUtf8(), {}};
 

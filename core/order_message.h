@@ -15,9 +15,6 @@ struct OrderMail {
   QStringList body;
 };
 
-inline const QString kOrderContentType = QStringLiteral("text/plain; charset=windows-1251");
-inline const QString kOrderCharset = QStringLiteral("windows-1251");
-
 // The outcomes the form shows; each empty line of the boxes is one "\n".
 inline const QString kOrderSentMessage = QStringLiteral(
     "Ваш Заказ отправлен в ГК \"Велестра\"\n\nОжидайте звонка менеджера Отдела Сбыта в ближайшее время.\n\n"

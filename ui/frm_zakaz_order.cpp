@@ -8,6 +8,7 @@
 #include "order_exchange.h"
 #include "order_form_checks.h"
 #include "order_lists.h"
+#include "order_message.h"
 #include "phone_edit.h"
 
 #include <QComboBox>
@@ -48,8 +49,8 @@ void TfrmZakaz::placeOrder() {
     return;
   }
   const OrderMailConfig config = OrderMailSettings();
-  IdMessage = OrderMailMessage(
-      ComposeOrderMail(contact, offer, *block, m_origin.caption(), QDate::currentDate(), QLocale()), config);
+  const OrderMail order = ComposeOrderMail(contact, offer, *block, m_origin.caption(), QDate::currentDate(), QLocale());
+  IdMessage = OrderMailMessage(order.subject, order.body, config);
   const OrderOutcome outcome = RunWhileBusy(
       this, kSending, [this, transport = config.transport] { return RunOrderExchange(IdSMTP, transport, IdMessage); });
 

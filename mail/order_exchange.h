@@ -2,26 +2,28 @@
 
 // The order's way through the mail transport, shared by the order form and
 // tintora-offer so that both send exactly the same message the same way.
-// Header-only: it needs core and mail, which both of them link.
 
 #include "mail_message.h"
 #include "mail_settings.h"
-#include "order_message.h"
 #include "smtp_client.h"
 #include "smtp_error.h"
 
 #include <QString>
+#include <QStringList>
+
+inline const QString kOrderContentType = QStringLiteral("text/plain; charset=windows-1251");
+inline const QString kOrderCharset = QStringLiteral("windows-1251");
 
 // The order e-mail for the transport: a fresh message, plain text in
 // windows-1251, from the sender account to the order mailbox.
-inline MailMessage OrderMailMessage(const OrderMail &order, const OrderMailConfig &config) {
+inline MailMessage OrderMailMessage(const QString &subject, const QStringList &body, const OrderMailConfig &config) {
   MailMessage message;
   message.setContentType(kOrderContentType);
   message.charset = kOrderCharset;
   message.from = config.sender;
   message.to = {MailAddress{QString(), config.orderMailbox}};
-  message.subject = order.subject;
-  message.body = order.body;
+  message.subject = subject;
+  message.body = body;
   return message;
 }
 
