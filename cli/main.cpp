@@ -43,35 +43,21 @@ void ListPage(const Wizard &wizard, int page, void *context) {
                   .toUtf8();
   };
   const QString title = QStringLiteral("page %1 %2:").arg(page).arg(wizard.pages.tabCaption(page));
-  switch (page) {
-  case 0:
-    listOne(title, wizard.pages.rgTipRabot.items(), wizard.pages.rgTipRabot.selectedIndex());
-    break;
-  case 1:
-    listOne(title, wizard.pages.rgVidObj.items(), wizard.pages.rgVidObj.selectedIndex());
-    break;
-  case 2:
-    listOne(title, wizard.pages.rgMaterial.items(), wizard.pages.rgMaterial.selectedIndex());
-    break;
-  case 3:
-    listOne(title + QLatin1Char(' ') + wizard.pages.questionLabel(3), wizard.pages.rgTemperature.items(),
-            wizard.pages.rgTemperature.selectedIndex());
-    if (wizard.pages.secondQuestionVisible())
-      listOne(QStringLiteral("page 3 (--second) %1").arg(wizard.pages.lblPredelCaption()),
-              wizard.pages.rgOgneStoi.items(), wizard.pages.rgOgneStoi.selectedIndex());
-    break;
-  case 4:
+  if (const AnswerList *list = PageList(wizard, page)) {
+    const QString label = page == 3 ? QLatin1Char(' ') + wizard.pages.questionLabel(3) : QString();
+    listOne(title + label, list->items(), list->selectedIndex());
+    if (page == 3 && wizard.pages.secondQuestionVisible()) {
+      const AnswerList *second = PageList(wizard, 3, true);
+      listOne(QStringLiteral("page 3 (--second) %1").arg(wizard.pages.lblPredelCaption()), second->items(),
+              second->selectedIndex());
+    }
+  } else if (page == 4) {
     *out += (title + QStringLiteral(" area text \"%1\"\n").arg(wizard.pages.medSText)).toUtf8();
-    break;
-  case 5: {
+  } else if (page == 5) {
     QStringList colours;
     for (const PaletteColour &colour : Palette())
       colours << QString::fromUtf16(colour.caption);
     listOne(title, colours, wizard.selectedPaletteColour() - 1);
-    break;
-  }
-  default:
-    break;
   }
 }
 

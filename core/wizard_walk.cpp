@@ -118,9 +118,8 @@ void WarnSkipped(const WalkChoices &choices, const std::vector<int> &visited, bo
 
 } // namespace
 
-QStringList PageAnswers(const Wizard &wizard, int page, bool second) {
-  const AnswerList *list = ListOf(wizard, page, second);
-  return list ? list->items() : QStringList();
+const AnswerList *PageList(const Wizard &wizard, int page, bool second) {
+  return ListOf(wizard, page, second);
 }
 
 WalkResult WalkToOffer(Wizard &wizard, const WalkChoices &choices, PageVisitor visitor, void *visitorContext) {

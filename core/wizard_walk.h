@@ -37,8 +37,8 @@ using PageVisitor = void (*)(const Wizard &wizard, int page, void *context);
 WalkResult WalkToOffer(Wizard &wizard, const WalkChoices &choices, PageVisitor visitor = nullptr,
                        void *visitorContext = nullptr);
 
-// The list a page shows at the moment, for --list and error messages ("" for pages without one).
-QStringList PageAnswers(const Wizard &wizard, int page, bool second = false);
+// The list a page shows at the moment (pages 0-3; nullptr for the pages without one).
+const AnswerList *PageList(const Wizard &wizard, int page, bool second = false);
 
 // Calls `visit` once for every combination of page 0-3 answers that the wizard accepts
 // (area and colour left at their defaults); a choice for a page the walk skips, or for a

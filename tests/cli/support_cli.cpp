@@ -30,3 +30,12 @@ CliRun RunTintoraOffer(const QStringList &arguments, const QStringList &extraEnv
   return CliRun{-1, {}, "TINTORA_OFFER_EXE is not defined for this test"};
 #endif
 }
+
+testing::AssertionResult Refused(const CliRun &run) {
+  if (run.exitCode != 2)
+    return testing::AssertionFailure() << "exit status " << run.exitCode
+                                       << ", expected 2; stderr: " << run.err.toStdString();
+  if (!run.out.isEmpty())
+    return testing::AssertionFailure() << "standard output is not empty: " << run.out.toStdString();
+  return testing::AssertionSuccess();
+}
